@@ -1,0 +1,14 @@
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+// Picture decoding needs the application's plugin paths; no window is opened.
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

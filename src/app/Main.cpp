@@ -1,0 +1,47 @@
+#include "app/RandomSource.h"
+#include "app/WordListStore.h"
+#include "platform/DesignWindow.h"
+#include "platform/Fonts.h"
+#include "platform/QtDialogs.h"
+#include "platform/Services.h"
+#include "title/FormAvvio.h"
+
+#include <QApplication>
+#include <QDir>
+
+namespace {
+
+// Seeds the draws, reads the default word list and opens the title window. Without its list the
+// program cannot run: it says why and ends with a failure status.
+int Main(QApplication &application)
+{
+    installFontSubstitutions();
+    ProgramRandom random(ProgramRandom::seedFromClock());
+    WordListStore words;
+    QtDialogs dialogs;
+    const QString folder = QCoreApplication::applicationDirPath();
+
+    const QString listPath = QDir(folder).filePath(QStringLiteral("listaparole.txt"));
+    const LoadResult loaded = words.LoadWordList(listPath);
+    const QString report = loadReportText(listPath, loaded);
+    if (!loaded.loaded()) {
+        dialogs.critical(nullptr,
+                         report + QStringLiteral("\nZibaldo non può partire senza la sua lista "
+                                                 "di parole."));
+        return 1;
+    }
+    if (!report.isEmpty())
+        dialogs.information(nullptr, report);
+
+    Services services{words, random, dialogs, folder};
+    showFillingScreen(new FormAvvio(services));
+    return application.exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    return Main(application);
+}

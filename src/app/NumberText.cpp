@@ -1,0 +1,6 @@
+#include "NumberText.h"
+
+QString numberToText(int value)
+{
+    return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
+}

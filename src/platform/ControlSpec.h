@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QtGlobal>
+
+// A window's controls are data: one row per control, lengths in twips (15 twips = 1 pixel at
+// scale 1), colours as stored values (0x00BBGGRR, or 0x800000nn for system colour nn).
+
+inline constexpr quint32 kSystemWindowBackground = 0x80000005;
+inline constexpr quint32 kSystemWindowText = 0x80000008;
+inline constexpr quint32 kSystemButtonFace = 0x8000000F;
+inline constexpr quint32 kSystemButtonText = 0x80000012;
+
+enum class ControlKind
+{
+    Label,
+    Image,
+    Button,
+};
+
+enum class TextAlign
+{
+    Left,
+    Right,
+    Centre,
+};
+
+struct FontSpec
+{
+    const char *family = "MS Sans Serif";
+    double points = 8.25;
+    bool bold = false;
+};
+
+struct ControlSpec
+{
+    const char *name;
+    int index = -1; // position in its control group; -1 for a control of its own
+    ControlKind kind = ControlKind::Label;
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    const char *text = ""; // UTF-8
+    FontSpec font = {};
+    quint32 back = kSystemButtonFace;
+    quint32 fore = kSystemButtonText;
+    TextAlign align = TextAlign::Left;
+    bool border = false;
+    bool transparent = false;
+};

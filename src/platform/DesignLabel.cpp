@@ -1,0 +1,72 @@
+#include "DesignLabel.h"
+
+#include "Colors.h"
+
+#include <QPainter>
+
+namespace {
+
+Qt::Alignment horizontalAlignment(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Right:
+        return Qt::AlignRight;
+    case TextAlign::Centre:
+        return Qt::AlignHCenter;
+    case TextAlign::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+DesignLabel::DesignLabel(const ControlSpec &spec, QWidget *parent)
+    : DesignControl(parent), text_(QString::fromUtf8(spec.text)),
+      background_(colorFromStored(spec.back)), foreground_(colorFromStored(spec.fore)),
+      alignment_(horizontalAlignment(spec.align)), border_(spec.border),
+      transparent_(spec.transparent)
+{
+}
+
+void DesignLabel::setText(const QString &text)
+{
+    if (text == text_)
+        return;
+    text_ = text;
+    update();
+}
+
+void DesignLabel::setBackground(const QColor &color)
+{
+    if (color == background_)
+        return;
+    background_ = color;
+    update();
+}
+
+void DesignLabel::setLineWidth(int pixels)
+{
+    lineWidth_ = pixels;
+    update();
+}
+
+void DesignLabel::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!transparent_)
+        painter.fillRect(rect(), background_);
+    QRect textArea = rect();
+    if (border_) {
+        const int w = lineWidth_;
+        const QColor line(Qt::black);
+        painter.fillRect(0, 0, width(), w, line);
+        painter.fillRect(0, height() - w, width(), w, line);
+        painter.fillRect(0, 0, w, height(), line);
+        painter.fillRect(width() - w, 0, w, height(), line);
+        textArea.adjust(w, w, -w, -w);
+    }
+    painter.setPen(foreground_);
+    painter.setFont(font());
+    painter.drawText(textArea, int(alignment_ | Qt::AlignTop | Qt::TextWordWrap), text_);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ControlSpec.h"
+#include "DesignControl.h"
+
+#include <QColor>
+#include <QString>
+
+// Static text in a box, drawn from the top of the box and wrapped at spaces, with an optional
+// single-line border and an opaque or transparent background.
+class DesignLabel : public DesignControl
+{
+    Q_OBJECT
+
+public:
+    explicit DesignLabel(const ControlSpec &spec, QWidget *parent = nullptr);
+
+    QString text() const { return text_; }
+    void setText(const QString &text);
+    QColor background() const { return background_; }
+    void setBackground(const QColor &color);
+    void setLineWidth(int pixels);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString text_;
+    QColor background_;
+    QColor foreground_;
+    Qt::Alignment alignment_;
+    bool border_;
+    bool transparent_;
+    int lineWidth_ = 1;
+};

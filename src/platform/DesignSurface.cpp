@@ -1,0 +1,153 @@
+#include "DesignSurface.h"
+
+#include "DesignLabel.h"
+#include "Fonts.h"
+#include "PictureBox.h"
+
+#include <QMouseEvent>
+#include <QPushButton>
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+
+} // namespace
+
+DesignSurface::DesignSurface(std::span<const ControlSpec> layout, QWidget *parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+    int left = INT_MAX, top = INT_MAX, right = 0, bottom = 0;
+    for (const ControlSpec &spec : layout) {
+        placed_.push_back({createControl(spec),
+                           QRect(spec.left, spec.top, spec.width, spec.height), spec.font});
+        left = std::min(left, spec.left);
+        top = std::min(top, spec.top);
+        right = std::max(right, spec.left + spec.width);
+        bottom = std::max(bottom, spec.top + spec.height);
+    }
+    if (!layout.empty())
+        usedTwips_ = QSize(right + left, bottom + top);
+    // Controls listed first are drawn in front.
+    for (auto it = placed_.rbegin(); it != placed_.rend(); ++it)
+        it->widget->raise();
+    relayout();
+}
+
+QWidget *DesignSurface::createControl(const ControlSpec &spec)
+{
+    QWidget *widget = nullptr;
+    switch (spec.kind) {
+    case ControlKind::Label:
+        widget = new DesignLabel(spec, this);
+        break;
+    case ControlKind::Image:
+        widget = new PictureBox(this);
+        break;
+    case ControlKind::Button:
+        widget = new QPushButton(QString::fromUtf8(spec.text), this);
+        break;
+    }
+    widget->setObjectName(QString::fromLatin1(spec.name));
+    if (spec.index >= 0)
+        widget->setProperty("index", spec.index);
+    return widget;
+}
+
+QSizeF DesignSurface::designSize() const
+{
+    return QSizeF(usedTwips_) / kTwipsPerPixel;
+}
+
+void DesignSurface::setBackground(const QColor &color)
+{
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, color);
+    setPalette(colors);
+}
+
+QWidget *DesignSurface::control(const char *name, int index) const
+{
+    for (const Placed &placed : placed_) {
+        const QWidget *widget = placed.widget;
+        const QVariant itsIndex = widget->property("index");
+        if (widget->objectName() == QLatin1String(name) &&
+            (itsIndex.isValid() ? itsIndex.toInt() : -1) == index)
+            return placed.widget;
+    }
+    return nullptr;
+}
+
+DesignLabel *DesignSurface::label(const char *name, int index) const
+{
+    return qobject_cast<DesignLabel *>(control(name, index));
+}
+
+PictureBox *DesignSurface::picture(const char *name, int index) const
+{
+    return qobject_cast<PictureBox *>(control(name, index));
+}
+
+QPushButton *DesignSurface::button(const char *name) const
+{
+    return qobject_cast<QPushButton *>(control(name));
+}
+
+void DesignSurface::moveControl(QWidget *control, int left, int top)
+{
+    for (Placed &placed : placed_) {
+        if (placed.widget == control) {
+            placed.twips.moveTo(left, top);
+            place(placed);
+            return;
+        }
+    }
+}
+
+void DesignSurface::place(const Placed &placed) const
+{
+    // Both edges are rounded, so controls that meet or overlap in the design still do on screen.
+    const QRect &t = placed.twips;
+    const double unit = scale_ / kTwipsPerPixel;
+    const int x0 = int(std::lround(offset_.x() + t.left() * unit));
+    const int y0 = int(std::lround(offset_.y() + t.top() * unit));
+    const int x1 = int(std::lround(offset_.x() + (t.left() + t.width()) * unit));
+    const int y1 = int(std::lround(offset_.y() + (t.top() + t.height()) * unit));
+    placed.widget->setGeometry(x0, y0, x1 - x0, y1 - y0);
+}
+
+void DesignSurface::relayout()
+{
+    const QSizeF design = designSize();
+    if (design.isEmpty() || size().isEmpty())
+        return;
+    scale_ = std::min(width() / design.width(), height() / design.height());
+    offset_ = QPointF((width() - design.width() * scale_) / 2.0,
+                      (height() - design.height() * scale_) / 2.0);
+    const int lineWidth = std::max(1, qRound(scale_));
+    for (const Placed &placed : placed_) {
+        place(placed);
+        placed.widget->setFont(designFont(placed.font, scale_));
+        if (auto *label = qobject_cast<DesignLabel *>(placed.widget))
+            label->setLineWidth(lineWidth);
+    }
+}
+
+void DesignSurface::resizeEvent(QResizeEvent *)
+{
+    relayout();
+}
+
+void DesignSurface::mousePressEvent(QMouseEvent *event)
+{
+    click_.press(event);
+}
+
+void DesignSurface::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (click_.release(event, rect()))
+        emit clicked();
+}

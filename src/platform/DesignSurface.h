@@ -1,0 +1,67 @@
+#pragma once
+
+#include "ClickTracker.h"
+#include "ControlSpec.h"
+
+#include <QColor>
+#include <QRect>
+#include <QWidget>
+#include <span>
+#include <vector>
+
+class DesignLabel;
+class PictureBox;
+class QPushButton;
+
+// The client area of a window, holding the controls of its layout table. The design, fonts
+// included, is scaled uniformly to the largest size that fits and centred: the scaled area runs
+// from the top-left corner to the controls' far edges, plus a right and bottom margin equal to the
+// left and top one. At scale 1 a control lies at its twips / 15.
+class DesignSurface : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DesignSurface(std::span<const ControlSpec> layout, QWidget *parent = nullptr);
+
+    // The scaled area's size in pixels at scale 1.
+    QSizeF designSize() const;
+    double scale() const { return scale_; }
+
+    void setBackground(const QColor &color);
+
+    QWidget *control(const char *name, int index = -1) const;
+    DesignLabel *label(const char *name, int index = -1) const;
+    PictureBox *picture(const char *name, int index = -1) const;
+    QPushButton *button(const char *name) const;
+
+    // Moves a control to a new place in twips; its size stays.
+    void moveControl(QWidget *control, int left, int top);
+
+signals:
+    // A click on the surface itself, not on a control.
+    void clicked();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    struct Placed
+    {
+        QWidget *widget;
+        QRect twips;
+        FontSpec font;
+    };
+
+    QWidget *createControl(const ControlSpec &spec);
+    void place(const Placed &placed) const;
+    void relayout();
+
+    std::vector<Placed> placed_;
+    QSize usedTwips_;
+    double scale_ = 1.0;
+    QPointF offset_;
+    ClickTracker click_;
+};

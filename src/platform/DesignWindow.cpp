@@ -1,0 +1,38 @@
+#include "DesignWindow.h"
+
+#include "Colors.h"
+#include "DesignSurface.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+DesignWindow::DesignWindow(const char *formName, std::span<const ControlSpec> layout,
+                           QWidget *parent)
+    : QMainWindow(parent, Qt::FramelessWindowHint), surface_(new DesignSurface(layout, this))
+{
+    setObjectName(QString::fromLatin1(formName));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setCentralWidget(surface_);
+}
+
+void DesignWindow::setBackground(quint32 storedColor)
+{
+    surface_->setBackground(colorFromStored(storedColor));
+}
+
+QAction *DesignWindow::addMenuCommand(const char *name, const QString &caption)
+{
+    QAction *command = menuBar()->addAction(caption);
+    command->setObjectName(QString::fromLatin1(name));
+    return command;
+}
+
+void showFillingScreen(QWidget *window)
+{
+    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        window->setGeometry(screen->availableGeometry());
+    window->showMaximized();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The modal boxes of the program, all titled "Zibaldo", and the file-open dialog. Windows reach
+// them through this interface so that tests can answer in their place.
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+
+    // OK, with the information icon.
+    virtual void information(QWidget *parent, const QString &text) = 0;
+    // OK, with the critical icon.
+    virtual void critical(QWidget *parent, const QString &text) = 0;
+    // Yes and No, Yes the default, with the question icon; true for Yes.
+    virtual bool question(QWidget *parent, const QString &text) = 0;
+    // The chosen file's path, or an empty string when none was chosen.
+    virtual QString openFileName(QWidget *parent, const QString &folder,
+                                 const QString &filter) = 0;
+};
+
+inline const QString kDialogTitle = QStringLiteral("Zibaldo");

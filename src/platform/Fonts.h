@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ControlSpec.h"
+
+#include <QFont>
+
+// Maps the design's Windows font names onto fonts found on every desktop.
+void installFontSubstitutions();
+
+// The font of a control at `scale`: design sizes are points at 96 dots per inch.
+QFont designFont(const FontSpec &spec, double scale);

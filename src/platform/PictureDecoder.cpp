@@ -1,0 +1,51 @@
+#include "PictureDecoder.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+
+namespace {
+
+constexpr qint64 kLargestFile = 64 * 1024 * 1024;
+constexpr qint64 kMostPixels = 150'000'000; // larger than any camera's photo
+constexpr int kAllocationLimitMegabytes = 64;
+
+// A JPEG cut short still decodes, with its lower part grey; only its closing marker tells. In the
+// coded data a 0xFF byte is always followed by 0x00 or a restart marker, so an end-of-image marker
+// after the last start-of-scan closes the picture.
+bool isWholeJpeg(const QByteArray &bytes)
+{
+    const qsizetype lastScan = bytes.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
+    const qsizetype lastEnd = bytes.lastIndexOf(QByteArrayView("\xFF\xD9", 2));
+    return lastScan >= 0 && lastEnd > lastScan;
+}
+
+} // namespace
+
+QImage decodePicture(const QString &path, QSize size)
+{
+    if (path.isEmpty() || size.isEmpty())
+        return {};
+    QFile file(path);
+    if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = file.readAll();
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+
+    QImageReader reader(&buffer);
+    reader.setAllocationLimit(kAllocationLimitMegabytes);
+    const QSize whole = reader.size();
+    if (!whole.isValid() || qint64(whole.width()) * whole.height() > kMostPixels)
+        return {};
+    if (reader.format() == "jpeg" && !isWholeJpeg(bytes))
+        return {};
+    reader.setQuality(100); // smooth scaling of what the decoder hands back
+    reader.setScaledSize(size);
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    if (image.size() != size)
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}

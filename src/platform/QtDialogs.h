@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Dialogs.h"
+
+class QtDialogs final : public Dialogs
+{
+public:
+    void information(QWidget *parent, const QString &text) override;
+    void critical(QWidget *parent, const QString &text) override;
+    bool question(QWidget *parent, const QString &text) override;
+    QString openFileName(QWidget *parent, const QString &folder, const QString &filter) override;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class Dialogs;
+class RandomSource;
+class WordListStore;
+
+// What every window of the program shares: handed to each window when it is created.
+struct Services
+{
+    WordListStore &words;
+    RandomSource &random;
+    Dialogs &dialogs;
+    QString programFolder;
+};

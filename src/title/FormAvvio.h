@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/DesignWindow.h"
+
+struct Services;
+
+// The title window: the program's name and three pictures of words drawn from the list, on a
+// colour of the palette. A click anywhere on it moves on.
+class FormAvvio : public DesignWindow
+{
+    Q_OBJECT
+
+public:
+    explicit FormAvvio(Services &services, QWidget *parent = nullptr);
+
+private:
+    void moveOn();
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QString>
+#include <deque>
+#include <vector>
+
+// Records every box the program shows and answers questions and file dialogs from a script.
+class ScriptedDialogs final : public Dialogs
+{
+public:
+    enum class Kind
+    {
+        Information,
+        Critical,
+        Question,
+        OpenFile,
+    };
+    struct Shown
+    {
+        Kind kind;
+        QString text;
+    };
+
+    std::vector<Shown> shown;
+    std::deque<bool> answers;     // for questions: true is Yes
+    std::deque<QString> fileNames; // for file dialogs: empty is Cancel
+
+    void information(QWidget *, const QString &text) override
+    {
+        shown.push_back({Kind::Information, text});
+    }
+    void critical(QWidget *, const QString &text) override
+    {
+        shown.push_back({Kind::Critical, text});
+    }
+    bool question(QWidget *, const QString &text) override
+    {
+        shown.push_back({Kind::Question, text});
+        return take(answers, false);
+    }
+    QString openFileName(QWidget *, const QString &folder, const QString &filter) override
+    {
+        shown.push_back({Kind::OpenFile, folder + QLatin1Char('|') + filter});
+        return take(fileNames, QString());
+    }
+
+private:
+    template <typename T> static T take(std::deque<T> &script, T fallback)
+    {
+        if (script.empty())
+            return fallback;
+        T next = script.front();
+        script.pop_front();
+        return next;
+    }
+};

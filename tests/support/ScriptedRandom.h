@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/RandomSource.h"
+
+#include <gtest/gtest.h>
+#include <initializer_list>
+#include <vector>
+
+// Hands out a fixed sequence of draws and counts them; running past its end fails the test.
+class ScriptedRandom final : public RandomSource
+{
+public:
+    ScriptedRandom(std::initializer_list<double> draws) : draws_(draws) {}
+
+    double draw() override
+    {
+        if (next_ >= draws_.size()) {
+            ADD_FAILURE() << "more draws than the " << draws_.size() << " scripted";
+            return 0.0;
+        }
+        return draws_[next_++];
+    }
+
+    std::size_t used() const { return next_; }
+
+private:
+    std::vector<double> draws_;
+    std::size_t next_ = 0;
+};
+
+// The largest double below 1.
+inline constexpr double kJustBelowOne = 1.0 - 0x1.0p-53;

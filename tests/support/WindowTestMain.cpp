@@ -1,0 +1,15 @@
+#include "platform/Fonts.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// Window tests run on the offscreen platform with the fonts the program maps itself.
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    installFontSubstitutions();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

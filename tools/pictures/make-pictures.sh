@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Remakes data/jpg/<word>.jpg for every word of data/listaparole.txt.
+# With --sheet FILE it also writes a contact sheet of all of them, to look at.
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+
+packages=(fonts-noto-color-emoji qt6-base-dev cmake make g++)
+if [ "${1:-}" = "--sheet" ]; then
+    packages+=(imagemagick)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "make-pictures: installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+build=$(mktemp -d)
+trap 'rm -rf "$build"' EXIT
+cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build" >/dev/null
+
+# Qt warns about a missing runtime folder otherwise.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR="$build/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
+QT_QPA_PLATFORM=offscreen "$build/make-pictures" \
+    "$here/emoji.txt" "$root/data/listaparole.txt" "$root/data/jpg"
+
+if [ "${1:-}" = "--sheet" ]; then
+    sheet=$(realpath -m "${2:?--sheet needs a file name}")
+    (cd "$root/data/jpg" && montage -label '%t' -font DejaVu-Sans -pointsize 14 \
+        -geometry 128x128+4+4 -tile 10x *.jpg "$sheet")
+    echo "make-pictures: contact sheet in $sheet"
+fi

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core

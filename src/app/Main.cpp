@@ -8,6 +8,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace {
 
@@ -16,6 +18,11 @@ namespace {
 int Main(QApplication &application)
 {
     installFontSubstitutions();
+    // The file dialog speaks Italian where Qt's translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexts);
     ProgramRandom random(ProgramRandom::seedFromClock());
     WordListStore words;
     QtDialogs dialogs;

@@ -2,5 +2,6 @@
 
 qint32 ColoreCasuale(RandomSource &random)
 {
-    return static_cast<qint32>(kPalette[static_cast<std::size_t>(drawBelow(random, static_cast<int>(kPalette.size())))]);
+    return static_cast<qint32>(
+        kPalette[static_cast<std::size_t>(drawBelow(random, static_cast<int>(kPalette.size())))]);
 }

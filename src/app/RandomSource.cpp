@@ -12,8 +12,7 @@ double ProgramRandom::draw()
 
 std::uint64_t ProgramRandom::seedFromClock()
 {
-    return static_cast<std::uint64_t>(
-        std::chrono::system_clock::now().time_since_epoch().count());
+    return static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
 int drawBelow(RandomSource &random, int n)

@@ -11,8 +11,8 @@
 struct SplitFields
 {
     std::vector<std::string_view> fields; // at most the number asked for
-    bool cut = false;      // a further field follows the last one kept
-    bool needMore = false; // the bytes ran out before the fields were settled
+    bool cut = false;                     // a further field follows the last one kept
+    bool needMore = false;                // the bytes ran out before the fields were settled
 };
 
 // `wholeFile` says that nothing follows `bytes`; otherwise running into their end asks for more.

@@ -21,13 +21,12 @@ Qt::Alignment horizontalAlignment(TextAlign align)
 
 } // namespace
 
-DesignLabel::DesignLabel(const ControlSpec &spec, QWidget *parent)
-    : DesignControl(parent), text_(QString::fromUtf8(spec.text)),
-      background_(colorFromStored(spec.back)), foreground_(colorFromStored(spec.fore)),
-      alignment_(horizontalAlignment(spec.align)), border_(spec.border),
-      transparent_(spec.transparent)
-{
-}
+DesignLabel::DesignLabel(const ControlDesign &design, QWidget *parent)
+    : DesignControl(parent), text_(QString::fromUtf8(design.text)),
+      background_(colorFromStored(design.back)), foreground_(colorFromStored(design.fore)),
+      alignment_(horizontalAlignment(design.align)), border_(design.border),
+      transparent_(design.transparent)
+{}
 
 void DesignLabel::setText(const QString &text)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlSpec.h"
+#include "ControlDesign.h"
 #include "DesignControl.h"
 
 #include <QColor>
@@ -13,7 +13,7 @@ class DesignLabel : public DesignControl
     Q_OBJECT
 
 public:
-    explicit DesignLabel(const ControlSpec &spec, QWidget *parent = nullptr);
+    explicit DesignLabel(const ControlDesign &design, QWidget *parent = nullptr);
 
     QString text() const { return text_; }
     void setText(const QString &text);

@@ -17,17 +17,19 @@ constexpr double kTwipsPerPixel = 15.0;
 
 } // namespace
 
-DesignSurface::DesignSurface(std::span<const ControlSpec> layout, QWidget *parent) : QWidget(parent)
+DesignSurface::DesignSurface(std::span<const ControlDesign> layout, QWidget *parent)
+    : QWidget(parent)
 {
     setAutoFillBackground(true);
     int left = INT_MAX, top = INT_MAX, right = 0, bottom = 0;
-    for (const ControlSpec &spec : layout) {
-        placed_.push_back({createControl(spec),
-                           QRect(spec.left, spec.top, spec.width, spec.height), spec.font});
-        left = std::min(left, spec.left);
-        top = std::min(top, spec.top);
-        right = std::max(right, spec.left + spec.width);
-        bottom = std::max(bottom, spec.top + spec.height);
+    for (const ControlDesign &design : layout) {
+        placed_.push_back({createControl(design),
+                           QRect(design.left, design.top, design.width, design.height),
+                           design.font});
+        left = std::min(left, design.left);
+        top = std::min(top, design.top);
+        right = std::max(right, design.left + design.width);
+        bottom = std::max(bottom, design.top + design.height);
     }
     if (!layout.empty())
         usedTwips_ = QSize(right + left, bottom + top);
@@ -37,23 +39,23 @@ DesignSurface::DesignSurface(std::span<const ControlSpec> layout, QWidget *paren
     relayout();
 }
 
-QWidget *DesignSurface::createControl(const ControlSpec &spec)
+QWidget *DesignSurface::createControl(const ControlDesign &design)
 {
     QWidget *widget = nullptr;
-    switch (spec.kind) {
+    switch (design.kind) {
     case ControlKind::Label:
-        widget = new DesignLabel(spec, this);
+        widget = new DesignLabel(design, this);
         break;
     case ControlKind::Image:
         widget = new PictureBox(this);
         break;
     case ControlKind::Button:
-        widget = new QPushButton(QString::fromUtf8(spec.text), this);
+        widget = new QPushButton(QString::fromUtf8(design.text), this);
         break;
     }
-    widget->setObjectName(QString::fromLatin1(spec.name));
-    if (spec.index >= 0)
-        widget->setProperty("index", spec.index);
+    widget->setObjectName(QString::fromLatin1(design.name));
+    if (design.index >= 0)
+        widget->setProperty("index", design.index);
     return widget;
 }
 

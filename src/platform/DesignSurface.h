@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ClickTracker.h"
-#include "ControlSpec.h"
+#include "ControlDesign.h"
 
 #include <QColor>
 #include <QRect>
@@ -22,7 +22,7 @@ class DesignSurface : public QWidget
     Q_OBJECT
 
 public:
-    explicit DesignSurface(std::span<const ControlSpec> layout, QWidget *parent = nullptr);
+    explicit DesignSurface(std::span<const ControlDesign> layout, QWidget *parent = nullptr);
 
     // The scaled area's size in pixels at scale 1.
     QSizeF designSize() const;
@@ -52,10 +52,10 @@ private:
     {
         QWidget *widget;
         QRect twips;
-        FontSpec font;
+        FontDesign font;
     };
 
-    QWidget *createControl(const ControlSpec &spec);
+    QWidget *createControl(const ControlDesign &design);
     void place(const Placed &placed) const;
     void relayout();
 

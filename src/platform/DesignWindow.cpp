@@ -8,7 +8,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
-DesignWindow::DesignWindow(const char *formName, std::span<const ControlSpec> layout,
+DesignWindow::DesignWindow(const char *formName, std::span<const ControlDesign> layout,
                            QWidget *parent)
     : QMainWindow(parent, Qt::FramelessWindowHint), surface_(new DesignSurface(layout, this))
 {

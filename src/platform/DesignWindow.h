@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlSpec.h"
+#include "ControlDesign.h"
 
 #include <QMainWindow>
 #include <span>
@@ -14,7 +14,7 @@ class DesignWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    DesignWindow(const char *formName, std::span<const ControlSpec> layout,
+    DesignWindow(const char *formName, std::span<const ControlDesign> layout,
                  QWidget *parent = nullptr);
 
     DesignSurface *surface() const { return surface_; }

@@ -18,8 +18,7 @@ public:
     // Yes and No, Yes the default, with the question icon; true for Yes.
     virtual bool question(QWidget *parent, const QString &text) = 0;
     // The chosen file's path, or an empty string when none was chosen.
-    virtual QString openFileName(QWidget *parent, const QString &folder,
-                                 const QString &filter) = 0;
+    virtual QString openFileName(QWidget *parent, const QString &folder, const QString &filter) = 0;
 };
 
 inline const QString kDialogTitle = QStringLiteral("Zibaldo");

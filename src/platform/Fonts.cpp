@@ -11,11 +11,11 @@ void installFontSubstitutions()
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
 }
 
-QFont designFont(const FontSpec &spec, double scale)
+QFont designFont(const FontDesign &design, double scale)
 {
-    QFont font(QString::fromLatin1(spec.family));
+    QFont font(QString::fromLatin1(design.family));
     font.setStyleHint(QFont::SansSerif);
-    font.setBold(spec.bold);
-    font.setPixelSize(std::max(1, qRound(spec.points * 96.0 / 72.0 * scale)));
+    font.setBold(design.bold);
+    font.setPixelSize(std::max(1, qRound(design.points * 96.0 / 72.0 * scale)));
     return font;
 }

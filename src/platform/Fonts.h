@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ControlSpec.h"
+#include "ControlDesign.h"
 
 #include <QFont>
 
@@ -8,4 +8,4 @@
 void installFontSubstitutions();
 
 // The font of a control at `scale`: design sizes are points at 96 dots per inch.
-QFont designFont(const FontSpec &spec, double scale);
+QFont designFont(const FontDesign &design, double scale);

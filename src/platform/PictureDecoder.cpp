@@ -11,13 +11,13 @@ constexpr qint64 kMostPixels = 150'000'000; // larger than any camera's photo
 constexpr int kAllocationLimitMegabytes = 64;
 
 // A JPEG cut short still decodes, with its lower part grey; only its closing marker tells. In the
-// coded data a 0xFF byte is always followed by 0x00 or a restart marker, so an end-of-image marker
-// after the last start-of-scan closes the picture.
+// coded data a 0xFF byte is always followed by 0x00 or a restart marker, so the picture is whole
+// when an end-of-image marker follows every start-of-scan (a thumbnail inside the header has its
+// own pair). Searching from the end keeps the test cheap for a whole file.
 bool isWholeJpeg(const QByteArray &bytes)
 {
-    const qsizetype lastScan = bytes.lastIndexOf(QByteArrayView("\xFF\xDA", 2));
     const qsizetype lastEnd = bytes.lastIndexOf(QByteArrayView("\xFF\xD9", 2));
-    return lastScan >= 0 && lastEnd > lastScan;
+    return lastEnd >= 0 && bytes.indexOf(QByteArrayView("\xFF\xDA", 2), lastEnd) < 0;
 }
 
 } // namespace

@@ -2,21 +2,38 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+// The buttons read in Italian whether or not Qt's own translations are installed.
+QMessageBox::StandardButton ask(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, kDialogTitle, text, buttons, parent);
+    box.setDefaultButton(defaultButton);
+    if (QAbstractButton *yes = box.button(QMessageBox::Yes))
+        yes->setText(QStringLiteral("Sì"));
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
 
 void QtDialogs::information(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, kDialogTitle, text);
+    ask(parent, QMessageBox::Information, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtDialogs::critical(QWidget *parent, const QString &text)
 {
-    QMessageBox::critical(parent, kDialogTitle, text);
+    ask(parent, QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 bool QtDialogs::question(QWidget *parent, const QString &text)
 {
-    return QMessageBox::question(parent, kDialogTitle, text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+    return ask(parent, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No,
+               QMessageBox::Yes) == QMessageBox::Yes;
 }
 
 QString QtDialogs::openFileName(QWidget *parent, const QString &folder, const QString &filter)

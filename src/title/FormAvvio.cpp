@@ -29,13 +29,16 @@ FormAvvio::FormAvvio(Services &services, QWidget *parent)
         drawDistinctWordIndices(services.random, services.words.WordCount(), kPictures);
     for (int box = 0; box < int(chosen.size()); ++box) {
         const QString &word = services.words.WordList(chosen[std::size_t(box)]);
-        surface()->picture("Image1", box)->loadPicture(pictureFileFor(services.programFolder, word));
+        surface()
+            ->picture("Image1", box)
+            ->loadPicture(pictureFileFor(services.programFolder, word));
     }
 
     connect(surface(), &DesignSurface::clicked, this, &FormAvvio::moveOn);
     connect(surface()->label("Label2", 0), &DesignControl::clicked, this, &FormAvvio::moveOn);
     for (int box = 0; box < kPictures; ++box)
-        connect(surface()->picture("Image1", box), &DesignControl::clicked, this, &FormAvvio::moveOn);
+        connect(surface()->picture("Image1", box), &DesignControl::clicked, this,
+                &FormAvvio::moveOn);
 }
 
 void FormAvvio::moveOn()

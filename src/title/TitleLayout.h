@@ -1,11 +1,12 @@
 #pragma once
 
-#include "platform/ControlSpec.h"
+#include "platform/ControlDesign.h"
 
 #include <array>
 
 // The title window's controls, front to back.
-inline constexpr std::array<ControlSpec, 4> kTitleLayout = {{
+// clang-format off
+inline constexpr std::array<ControlDesign, 4> kTitleLayout = {{
     {.name = "Image1", .index = 2, .kind = ControlKind::Image,
      .left = 6120, .top = 4680, .width = 2895, .height = 2775},
     {.name = "Image1", .index = 1, .kind = ControlKind::Image,
@@ -18,3 +19,4 @@ inline constexpr std::array<ControlSpec, 4> kTitleLayout = {{
      .back = 0x00FFFF00, .fore = kSystemWindowText,
      .align = TextAlign::Right, .transparent = true},
 }};
+// clang-format on

@@ -15,8 +15,8 @@ TEST(Palette, TheEndsOfTheDrawPickTheFirstAndLastEntries)
 
 TEST(Palette, EveryEntryComesUpForItsEighteenthOfTheDraws)
 {
-    const qint32 expected[18] = {12632319, 8421631, 33023,    8438015,  33023,    12648447,
-                                 8421631,  16576,   8454016,  16576,    16777152, 16776960,
+    const qint32 expected[18] = {12632319, 8421631,  33023,    8438015,  33023,    12648447,
+                                 8421631,  16576,    8454016,  16576,    16777152, 16776960,
                                  16761024, 16761087, 16761087, 14737632, 16761087, 16711935};
     for (int entry = 0; entry < 18; ++entry) {
         ScriptedRandom low{entry / 18.0};

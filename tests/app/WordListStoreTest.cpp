@@ -64,7 +64,8 @@ TEST_F(WordListStoreTest, AccentsComeOutRightInEitherEncoding)
     store.LoadWordList(file("utf8.txt", "caff\xC3\xA8\r\nperch\xC3\xA9\r\n"));
     EXPECT_EQ(words(), (QStringList{"caffè", "perché"}));
 
-    store.LoadWordList(file("bom.txt", "\xEF\xBB\xBF" "cane\r\n"));
+    store.LoadWordList(file("bom.txt", "\xEF\xBB\xBF"
+                                       "cane\r\n"));
     EXPECT_EQ(words(), QStringList{"cane"});
 
     // Bytes that happen to be valid UTF-8 only in part are Windows-1252 throughout.
@@ -110,8 +111,8 @@ TEST_F(WordListStoreTest, AFailedLoadKeepsThePreviousListAndSaysWhy)
         const LoadResult result = store.LoadWordList(failure.path);
         EXPECT_EQ(result.status, failure.status) << failure.path.toStdString();
         EXPECT_EQ(words(), (QStringList{"cane", "gatto"}));
-        EXPECT_TRUE(loadReportText(failure.path, result)
-                        .contains(QDir::toNativeSeparators(failure.path)));
+        EXPECT_TRUE(
+            loadReportText(failure.path, result).contains(QDir::toNativeSeparators(failure.path)));
     }
 }
 

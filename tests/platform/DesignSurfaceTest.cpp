@@ -1,5 +1,5 @@
-#include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
+#include "platform/DesignLabel.h"
 #include "platform/PictureBox.h"
 
 #include <QPushButton>
@@ -10,14 +10,16 @@ namespace {
 
 // Two overlapping cells of a grid and a button; the used area is 120 + 1230 + 120 by 240 + 615 +
 // 240 twips, 98 x 73 pixels at scale 1.
-constexpr std::array<ControlSpec, 3> kLayout = {{
+// clang-format off
+constexpr std::array<ControlDesign, 3> kLayout = {{
     {.name = "Label1", .index = 0, .left = 120, .top = 240, .width = 615, .height = 615,
      .text = "A", .font = {"Arial", 26.25, true}, .back = 0x00FFFFFF, .border = true},
     {.name = "Label1", .index = 1, .left = 720, .top = 240, .width = 615, .height = 615,
      .text = "B", .font = {"Arial", 26.25, true}, .back = 0x0000FFFF, .border = true},
-    {.name = "Command1", .kind = ControlKind::Button, .left = 1200, .top = 600, .width = 150,
-     .height = 150, .text = "ok"},
+    {.name = "Command1", .kind = ControlKind::Button,
+     .left = 1200, .top = 600, .width = 150, .height = 150, .text = "ok"},
 }};
+// clang-format on
 
 TEST(DesignSurface, AtScaleOneEveryControlLiesAtItsTwipsOverFifteen)
 {
@@ -69,9 +71,9 @@ TEST(DesignSurface, AnOpaqueLabelPaintsItsBoxAndABorder)
     surface.resize(98, 73);
     const QImage shot = surface.grab().toImage();
     EXPECT_EQ(shot.pixelColor(1, 1), QColor(Qt::green));
-    EXPECT_EQ(shot.pixelColor(8, 16), QColor(Qt::black));        // border
-    EXPECT_EQ(shot.pixelColor(10, 54), QColor(Qt::white));       // inside, below the letter
-    EXPECT_EQ(shot.pixelColor(60, 54), QColor(255, 255, 0));     // the second cell, yellow
+    EXPECT_EQ(shot.pixelColor(8, 16), QColor(Qt::black));    // border
+    EXPECT_EQ(shot.pixelColor(10, 54), QColor(Qt::white));   // inside, below the letter
+    EXPECT_EQ(shot.pixelColor(60, 54), QColor(255, 255, 0)); // the second cell, yellow
 }
 
 } // namespace

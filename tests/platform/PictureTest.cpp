@@ -45,10 +45,10 @@ TEST_F(PictureTest, AWordNeverLeadsOutOfThePictureFolder)
     QDir(jpg).mkdir(QStringLiteral("sub"));
     writeJpeg(jpg.filePath(QStringLiteral("sub/x.jpg")), Qt::red);
     const QString folder = program.path();
-    for (const QString &word : {QStringLiteral("../segreto"), QStringLiteral("..\\segreto"),
-                               QStringLiteral("sub/x"), QStringLiteral("sub\\x"),
-                               QString::fromUtf8("x\x01"), QStringLiteral("C:segreto"),
-                               QString(), QStringLiteral("..")})
+    for (const QString &word :
+         {QStringLiteral("../segreto"), QStringLiteral("..\\segreto"), QStringLiteral("sub/x"),
+          QStringLiteral("sub\\x"), QString::fromUtf8("x\x01"), QStringLiteral("C:segreto"),
+          QString(), QStringLiteral("..")})
         EXPECT_EQ(pictureFileFor(folder, word), QString()) << word.toStdString();
 }
 

@@ -24,7 +24,7 @@ public:
     };
 
     std::vector<Shown> shown;
-    std::deque<bool> answers;     // for questions: true is Yes
+    std::deque<bool> answers;      // for questions: true is Yes
     std::deque<QString> fileNames; // for file dialogs: empty is Cancel
 
     void information(QWidget *, const QString &text) override

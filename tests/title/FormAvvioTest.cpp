@@ -1,3 +1,4 @@
+#include "title/FormAvvio.h"
 #include "app/WordListStore.h"
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
@@ -7,7 +8,6 @@
 #include "support/Pictures.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
-#include "title/FormAvvio.h"
 
 #include <QDir>
 #include <QPointer>

@@ -24,14 +24,14 @@ enum class TextAlign
     Centre,
 };
 
-struct FontSpec
+struct FontDesign
 {
     const char *family = "MS Sans Serif";
     double points = 8.25;
     bool bold = false;
 };
 
-struct ControlSpec
+struct ControlDesign
 {
     const char *name;
     int index = -1; // position in its control group; -1 for a control of its own
@@ -41,7 +41,7 @@ struct ControlSpec
     int width = 0;
     int height = 0;
     const char *text = ""; // UTF-8
-    FontSpec font = {};
+    FontDesign font = {};
     quint32 back = kSystemButtonFace;
     quint32 fore = kSystemButtonText;
     TextAlign align = TextAlign::Left;

@@ -1,0 +1,57 @@
+# make run   installs what is missing, builds, and starts Zibaldo with its own word list
+# make test  installs what is missing, builds, and runs every test
+SHELL := /bin/bash
+BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+JOBS ?= $(shell nproc)
+
+CMAKE_QUIET = --log-level=WARNING
+.PHONY: setup build run test test-sanitize fuzz bench clean
+
+setup:
+	@tools/setup.sh
+
+build: setup
+	@echo "== configuring and building in $(BUILD)/"
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_QUIET)
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@echo "== starting Zibaldo"
+	@cd $(BUILD) && ./zibaldo
+
+test: build
+	@echo "== running the tests"
+	@cd $(BUILD) && ctest -j $(JOBS) --output-on-failure
+
+# The same suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: setup
+	@echo "== configuring and building with sanitizers in $(SANITIZE_BUILD)/"
+	@cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DZIBALDO_SANITIZE=ON $(CMAKE_QUIET)
+	@cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	@echo "== running the tests with sanitizers"
+	@cd $(SANITIZE_BUILD) && \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest -j $(JOBS) --output-on-failure
+
+# libFuzzer on the word list reader, for FUZZ_SECONDS seconds.
+fuzz: setup
+	@echo "== building the word list fuzzer in $(FUZZ_BUILD)/"
+	@mkdir -p $(FUZZ_BUILD)/corpus
+	@clang++ -std=c++20 -O1 -g -fPIC -fsanitize=fuzzer,address,undefined -Isrc \
+	  $$(pkg-config --cflags Qt6Core) fuzz/WordListFuzz.cpp src/app/WordListFormat.cpp \
+	  src/app/TextDecoding.cpp $$(pkg-config --libs Qt6Core) -o $(FUZZ_BUILD)/wordlist-fuzz
+	@echo "== fuzzing for $(FUZZ_SECONDS) s"
+	@$(FUZZ_BUILD)/wordlist-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  $(FUZZ_BUILD)/corpus fuzz/seeds 2>&1 | grep -E "^(Done|stat::number_of_executed_units|==|SUMMARY)|ERROR|crash" ; \
+	  test $${PIPESTATUS[0]} -eq 0
+
+bench: build
+	@cd $(BUILD) && ./bench/zibaldo_bench
+
+clean:
+	@rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -5,11 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 
-if ! command -v import >/dev/null || ! command -v xvfb-run >/dev/null; then
-  sudo=(); [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  "${sudo[@]}" apt-get install -y -qq --no-install-recommends imagemagick xvfb xauth xdotool
-fi
+tools/install-missing.sh imagemagick xvfb xauth xdotool
 
 if [ "${IN_XVFB:-}" = 1 ]; then
   (cd "$build" && ./zibaldo) &

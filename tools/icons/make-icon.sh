@@ -10,20 +10,7 @@ out="$root/resources"
 
 packages=(icoutils imagemagick)
 command -v python3 >/dev/null || packages+=(python3)
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "make-icon: installing ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+"$root/tools/install-missing.sh" "${packages[@]}"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -11,20 +11,7 @@ if [ "${1:-}" = "--sheet" ]; then
     packages+=(imagemagick)
 fi
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    echo "make-pictures: installing ${missing[*]}"
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo[@]}" apt-get update -qq
-    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+"$root/tools/install-missing.sh" "${packages[@]}"
 
 build=$(mktemp -d)
 trap 'rm -rf "$build"' EXIT

@@ -56,7 +56,8 @@ LoadResult WordListStore::LoadWordList(const QString &path)
         hasByteOrderMark = text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark;
         if (hasByteOrderMark)
             text.remove_prefix(kUtf8ByteOrderMark.size());
-        split = splitWordFields(text, file.atEnd(), Capacity);
+        // A read that brings nothing ends the file too, whatever the file system says.
+        split = splitWordFields(text, more.isEmpty() || file.atEnd(), Capacity);
         if (!split.needMore)
             break;
         if (bytes.size() > kMostRead)

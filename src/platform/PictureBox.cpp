@@ -14,7 +14,7 @@ void paintPlaceholder(QPainter &painter, const QRect &area)
     painter.fillRect(area, QColor(0xE8, 0xE8, 0xE8));
     const QColor ink(0xB0, 0xB0, 0xB0);
     const int unit = std::max(1, std::min(area.width(), area.height()) / 16);
-    painter.setPen(QPen(ink, unit));
+    painter.setPen(QPen(ink, unit, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(Qt::NoBrush);
     const QRect frame = area.adjusted(unit * 2, unit * 2, -unit * 2, -unit * 2);
     painter.drawRect(frame);

@@ -29,6 +29,15 @@ QAction *DesignWindow::addMenuCommand(const char *name, const QString &caption)
     return command;
 }
 
+void DesignWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!activated_) {
+        activated_ = true;
+        activate();
+    }
+}
+
 void showFillingScreen(QWidget *window)
 {
     QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();

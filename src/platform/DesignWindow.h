@@ -23,8 +23,16 @@ public:
     // A command of its own in the menu bar, with no menu under it.
     QAction *addMenuCommand(const char *name, const QString &caption);
 
+protected:
+    // Runs once, when the window is first shown: a game builds its board here. Coming back to
+    // the window after a message box or another program does not run it again.
+    virtual void activate() {}
+
+    void showEvent(QShowEvent *event) override;
+
 private:
     DesignSurface *surface_;
+    bool activated_ = false;
 };
 
 // Shows a window maximized over the screen's available area. The geometry is set first, since

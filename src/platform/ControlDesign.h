@@ -47,4 +47,5 @@ struct ControlDesign
     TextAlign align = TextAlign::Left;
     bool border = false;
     bool transparent = false;
+    const char *picture = nullptr; // a picture the window carries in itself, as a resource path
 };

@@ -45,9 +45,13 @@ QWidget *DesignSurface::createControl(const ControlDesign &design)
     case ControlKind::Label:
         widget = new DesignLabel(design, this);
         break;
-    case ControlKind::Image:
-        widget = new PictureBox(this);
+    case ControlKind::Image: {
+        auto *picture = new PictureBox(this);
+        if (design.picture)
+            picture->loadPicture(QString::fromLatin1(design.picture));
+        widget = picture;
         break;
+    }
     case ControlKind::Button:
         widget = new QPushButton(QString::fromUtf8(design.text), this);
         break;

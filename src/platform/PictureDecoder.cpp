@@ -35,8 +35,9 @@ QImage decodePicture(const QString &path, QSize size)
 
     QImageReader reader(&buffer);
     reader.setAllocationLimit(kAllocationLimitMegabytes);
+    // Some formats (icons) do not tell their size before reading; the allocation limit still holds.
     const QSize whole = reader.size();
-    if (!whole.isValid() || qint64(whole.width()) * whole.height() > kMostPixels)
+    if (whole.isValid() && qint64(whole.width()) * whole.height() > kMostPixels)
         return {};
     if (reader.format() == "jpeg" && !isWholeJpeg(bytes))
         return {};

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 // Hands out a fixed sequence of draws and counts them; running past its end fails the test.
@@ -11,6 +12,7 @@ class ScriptedRandom final : public RandomSource
 {
 public:
     ScriptedRandom(std::initializer_list<double> draws) : draws_(draws) {}
+    explicit ScriptedRandom(std::vector<double> draws) : draws_(std::move(draws)) {}
 
     double draw() override
     {

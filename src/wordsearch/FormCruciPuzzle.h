@@ -1,0 +1,37 @@
+#pragma once
+
+#include "CruciPuzzleGame.h"
+#include "platform/DesignWindow.h"
+
+class DesignLabel;
+class PictureBox;
+struct Services;
+
+// The word search window: the letter grid, the pictures of the hidden words beside it, the
+// answer icons and the counts of right and wrong answers. It mirrors its game.
+class FormCruciPuzzle : public DesignWindow, private WordPictures
+{
+    Q_OBJECT
+
+public:
+    explicit FormCruciPuzzle(Services &services, QWidget *parent = nullptr);
+
+    const CruciPuzzleGame &game() const { return game_; }
+
+protected:
+    void activate() override;
+
+private:
+    void showPicture(int slot) override;
+    void clearPicture(int slot) override;
+
+    void clickLetter(int cell);
+    void askToLeave();
+    void mirrorCell(int cell);
+    void mirrorScores();
+
+    Services &services_;
+    std::array<DesignLabel *, CruciPuzzleBoard::kCells> cells_{};
+    std::array<PictureBox *, CruciPuzzleBoard::kWordsPerBoard> pictures_{};
+    CruciPuzzleGame game_;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/WordListStore.h"
+
+#include <QStringList>
+#include <QTemporaryFile>
+#include <gtest/gtest.h>
+
+// Fills `store` with `words`, one per line, through a list file as a teacher would write it.
+inline void loadWords(WordListStore &store, const QStringList &words)
+{
+    QTemporaryFile file;
+    ASSERT_TRUE(file.open());
+    for (const QString &word : words)
+        file.write(word.toUtf8() + "\r\n");
+    file.close();
+    ASSERT_TRUE(store.LoadWordList(file.fileName()).loaded());
+    ASSERT_EQ(store.WordCount(), words.size());
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "wordsearch/CruciPuzzleBoard.h"
+
+#include <array>
+#include <vector>
+
+// Writes the draws that steer the board generator: which words it picks, where it tries to
+// lay each one, and the fill letters.
+class BoardScript
+{
+public:
+    enum Direction
+    {
+        Up,
+        UpRight,
+        Right,
+        DownRight,
+        Down,
+        DownLeft,
+        Left,
+        UpLeft,
+    };
+
+    BoardScript &draw(double r)
+    {
+        draws_.push_back(r);
+        return *this;
+    }
+
+    // The draw that picks word `position` (1 to `count`) of the words that fit on a board.
+    BoardScript &pick(int position, int count)
+    {
+        draws_.push_back((position - 0.5) / count);
+        return *this;
+    }
+
+    // One attempt to lay a word of `length` characters from (row, column) in `direction`.
+    BoardScript &attempt(int length, Direction direction, int row, int column)
+    {
+        static constexpr std::array<int, 8> rowHeading = {-1, -1, 0, 1, 1, 1, 0, -1};
+        static constexpr std::array<int, 8> columnHeading = {0, 1, 1, 1, 0, -1, -1, -1};
+        draws_.push_back((int(direction) + 0.5) / 8);
+        draws_.push_back(coordinate(length, rowHeading[direction], row));
+        draws_.push_back(coordinate(length, columnHeading[direction], column));
+        return *this;
+    }
+
+    BoardScript &repeatAttempt(int times, int length, Direction direction, int row, int column)
+    {
+        for (int i = 0; i < times; ++i)
+            attempt(length, direction, row, column);
+        return *this;
+    }
+
+    // Fill letters for `cells` empty cells, all the letter at `position` of the fill letters.
+    BoardScript &fill(int cells, int position = 0)
+    {
+        draws_.insert(draws_.end(), std::size_t(cells),
+                      (position + 0.5) / double(CruciPuzzleBoard::FillLetters.size()));
+        return *this;
+    }
+
+    std::vector<double> draws() const { return draws_; }
+
+private:
+    static double coordinate(int length, int heading, int value)
+    {
+        const int room = CruciPuzzleBoard::kColumns + 1 - length;
+        if (heading > 0)
+            return (value + 0.5) / room;
+        if (heading < 0)
+            return (value - (length - 1) + 0.5) / room;
+        return (value + 0.5) / CruciPuzzleBoard::kColumns;
+    }
+
+    std::vector<double> draws_;
+};
+
+// Remembers which picture boxes show a picture, and in what order pictures came and went.
+class RecordedPictures final : public WordPictures
+{
+public:
+    void showPicture(int slot) override
+    {
+        shown[std::size_t(slot)] = true;
+        events.push_back(slot);
+    }
+    void clearPicture(int slot) override
+    {
+        shown[std::size_t(slot)] = false;
+        events.push_back(-slot);
+    }
+
+    std::array<bool, CruciPuzzleBoard::kWordsPerBoard + 1> shown{};
+    std::vector<int> events; // slot shown, or minus the slot cleared
+};

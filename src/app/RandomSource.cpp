@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 
 double ProgramRandom::draw()
 {
@@ -17,7 +16,8 @@ std::uint64_t ProgramRandom::seedFromClock()
 
 int drawBelow(RandomSource &random, int n)
 {
-    return static_cast<int>(std::floor(random.draw() * n));
+    // r * n is never negative, so truncation is the floor.
+    return static_cast<int>(random.draw() * n);
 }
 
 qint16 drawWordIndex(RandomSource &random, qint16 wordCount)

@@ -18,6 +18,8 @@ struct Heading
 };
 constexpr std::array<Heading, 8> kHeadings = {
     {{-1, 0}, {-1, 1}, {0, 1}, {1, 1}, {1, 0}, {1, -1}, {0, -1}, {-1, -1}}};
+static_assert(BoardLetters().letters.size() == CruciPuzzleBoard::kColumns);
+
 constexpr std::array<qint16, 8> kSteps = {-10, -9, 1, 11, 10, 9, -1, -11};
 static_assert([] {
     for (std::size_t d = 0; d < kSteps.size(); ++d)
@@ -26,32 +28,48 @@ static_assert([] {
     return true;
 }());
 
-int characterCount(const QString &word)
+// The characters of `text`, a pair of surrogates being one; false when they are too many.
+bool splitCharacters(QStringView text, BoardLetters &split)
 {
-    return int(
-        std::count_if(word.cbegin(), word.cend(), [](QChar c) { return !c.isLowSurrogate(); }));
+    split.length = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char32_t character = text[i].unicode();
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            character = QChar::surrogateToUcs4(text[i], text[i + 1]);
+            ++i;
+        }
+        if (split.length == int(split.letters.size()))
+            return false;
+        split.letters[std::size_t(split.length++)] = character;
+    }
+    return true;
 }
 
 } // namespace
 
 bool fitsOnBoard(const QString &word)
 {
-    const int length = characterCount(word);
-    return length >= 1 && length <= CruciPuzzleBoard::kColumns;
+    constexpr int most = CruciPuzzleBoard::kColumns;
+    if (word.isEmpty() || word.size() > 2 * most)
+        return false;
+    if (word.size() <= most)
+        return true;
+    return std::count_if(word.cbegin(), word.cend(), [](QChar c) { return !c.isLowSurrogate(); }) <=
+           most;
 }
 
-std::u32string boardLettersOf(const QString &word)
+BoardLetters boardLettersOf(const QString &word)
 {
-    const QList<uint> original = word.toUcs4();
-    const QList<uint> upper = QLocale().toUpper(word).toUcs4();
-    std::u32string letters;
-    letters.reserve(std::size_t(original.size()));
+    BoardLetters original, upper;
+    if (!splitCharacters(word, original))
+        return {};
     // The language's rules may turn one letter into two (ß into SS); a cell holds one, so such a
     // word keeps the plain capital of each letter instead.
-    const bool letterForLetter = upper.size() == original.size();
-    for (qsizetype i = 0; i < original.size(); ++i)
-        letters.push_back(letterForLetter ? char32_t(upper[i]) : QChar::toUpper(original[i]));
-    return letters;
+    if (splitCharacters(QLocale().toUpper(word), upper) && upper.length == original.length)
+        return upper;
+    for (int j = 0; j < original.length; ++j)
+        original.letters[std::size_t(j)] = QChar::toUpper(original.letters[std::size_t(j)]);
+    return original;
 }
 
 CruciPuzzleBoard::CruciPuzzleBoard(const WordListStore &words, RandomSource &random,
@@ -68,18 +86,18 @@ void CruciPuzzleBoard::LeggiParole()
 {
     // Words too long for the grid, or empty, stay in the list for the memory game; the draws
     // run over the rest, so a board never waits for words the list does not have.
-    std::vector<qint16> usable;
+    usableWords_.clear();
     for (qint16 i = 1; i <= words_.WordCount(); ++i)
         if (fitsOnBoard(words_.WordList(i)))
-            usable.push_back(i);
+            usableWords_.push_back(i);
     const std::vector<qint16> picks =
-        drawDistinctWordIndices(random_, qint16(usable.size()), kWordsPerBoard);
+        drawDistinctWordIndices(random_, qint16(usableWords_.size()), kWordsPerBoard);
 
     wordCount_ = int(picks.size());
     for (int slot = 1; slot <= kWordsPerBoard; ++slot) {
         const bool used = slot <= wordCount_;
         BoardWords[slot] =
-            used ? words_.WordList(usable[std::size_t(picks[slot - 1] - 1)]) : QString();
+            used ? words_.WordList(usableWords_[std::size_t(picks[slot - 1] - 1)]) : QString();
         boardLetters_[slot] = boardLettersOf(BoardWords[slot]);
     }
 }
@@ -95,7 +113,7 @@ void CruciPuzzleBoard::InserisciParole()
     WordSlot = 1;
     Conflicts = 0;
     while (WordsTried < wordCount_) {
-        WordLength = qint16(boardLetters_[WordSlot].size());
+        WordLength = qint16(boardLetters_[WordSlot].length);
         DirectionIndex = qint16(drawBelow(random_, 8));
         drawStartCell();
         ControllaSpazi();
@@ -138,7 +156,7 @@ void CruciPuzzleBoard::moveToNextSlot()
 
 void CruciPuzzleBoard::ControllaSpazi()
 {
-    const std::u32string &letters = boardLetters_[WordSlot];
+    const auto &letters = boardLetters_[WordSlot].letters;
     const int step = Directions[std::size_t(DirectionIndex)];
     std::array<qint16, kWordsPerBoard + 1> shared{};
     WordFits = true;
@@ -171,7 +189,7 @@ void CruciPuzzleBoard::SistemaParola()
 {
     pictures_.showPicture(WordSlot);
     ++WordsPlaced;
-    const std::u32string &letters = boardLetters_[WordSlot];
+    const auto &letters = boardLetters_[WordSlot].letters;
     const int step = Directions[std::size_t(DirectionIndex)];
     int cell = StartCell;
     for (int j = 0; j < WordLength; ++j, cell += step) {

@@ -3,8 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
-#include <string>
 #include <string_view>
+#include <vector>
 
 class RandomSource;
 class WordListStore;
@@ -18,6 +18,14 @@ public:
 
 protected:
     ~WordPictures() = default;
+};
+
+// A word as the grid shows it: one capital per character, at most ten; no letters for a word
+// that does not fit.
+struct BoardLetters
+{
+    std::array<char32_t, 10> letters{};
+    int length = 0;
 };
 
 struct BoardCell
@@ -76,8 +84,8 @@ private:
     RandomSource &random_;
     WordPictures &pictures_;
     int wordCount_ = 0;
-    // Each board word as the grid shows it: one capital per character.
-    std::array<std::u32string, kWordsPerBoard + 1> boardLetters_;
+    std::array<BoardLetters, kWordsPerBoard + 1> boardLetters_;
+    std::vector<qint16> usableWords_; // kept between boards to spare an allocation
     // How many cells each slot owns while the board is being built.
     std::array<qint16, kWordsPerBoard + 1> ownedCells_{};
 };
@@ -85,5 +93,5 @@ private:
 // Whether a word can take part in a board: 1 to 10 characters.
 bool fitsOnBoard(const QString &word);
 
-// A word's characters in capitals by the rules of the user's language, one per character.
-std::u32string boardLettersOf(const QString &word);
+// A word's characters in capitals by the rules of the user's language.
+BoardLetters boardLettersOf(const QString &word);

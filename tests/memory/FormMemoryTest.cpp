@@ -28,65 +28,48 @@ protected:
         for (int i = 1; i <= words.WordCount(); ++i)
             writeJpeg(program.filePath(QStringLiteral("jpg/%1.jpg").arg(words.WordList(i))),
                       Qt::blue);
-    }
-
-    // The window at scale 1, its client area just below the menu bar.
-    FormMemory *create()
-    {
-        auto *form = new FormMemory(services);
+        // At scale 1, the client area just below the menu bar.
         form->resize(form->surface()->designSize().toSize() +
                      QSize(0, form->menuBar()->sizeHint().height()));
-        return form;
     }
+    ~FormMemoryTest() override { delete form; }
 
-    FormMemory *open()
+    void show()
     {
-        FormMemory *form = create();
         form->show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(form));
-        return form;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
     }
-
-    static DesignLabel *cover(FormMemory *form, int card)
-    {
-        return form->surface()->label("Label2", card);
-    }
-    static QTimer *timer(FormMemory *form) { return form->findChild<QTimer *>("Timer1"); }
-    static void click(QWidget *widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, {5, 5}); }
-    static void endPause(FormMemory *form) { QMetaObject::invokeMethod(timer(form), "timeout"); }
-    static QString caption(FormMemory *form) { return form->surface()->label("Label3")->text(); }
+    DesignLabel *cover(int card) const { return form->surface()->label("Label2", card); }
+    void click(int card) const { QTest::mouseClick(cover(card), Qt::LeftButton, {}, {5, 5}); }
+    QTimer *timer() const { return form->findChild<QTimer *>("Timer1"); }
+    void endPause() const { QMetaObject::invokeMethod(timer(), "timeout"); }
+    QString caption() const { return form->surface()->label("Label3")->text(); }
 
     QTemporaryDir program;
     WordListStore words = storeOf(kTwelveWords);
     ScriptedRandom random = dealsInOrder<3>();
     ScriptedDialogs dialogs;
     Services services{words, random, dialogs, program.path()};
+    QPointer<FormMemory> form = new FormMemory(services);
 };
-
-TEST_F(FormMemoryTest, UntilShownTheDesignStandsAndTheTimerRuns)
-{
-    std::unique_ptr<FormMemory> form(create());
-    EXPECT_EQ(form->objectName(), QStringLiteral("FormMemory"));
-    EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
-    ASSERT_NE(timer(form.get()), nullptr);
-    EXPECT_TRUE(timer(form.get())->isActive());
-    EXPECT_EQ(timer(form.get())->interval(), 1500);
-    EXPECT_EQ(form->surface()->label("Label1", 11)->text(), QStringLiteral("eggs"));
-    EXPECT_EQ(caption(form.get()), QStringLiteral("Label3"));
-    EXPECT_EQ(form->findChild<QAction *>("mnuEsci")->text(), QStringLiteral("Esci"));
-    EXPECT_EQ(random.used(), 0u);
-}
 
 TEST_F(FormMemoryTest, ShowingDealsOnceWithEveryFaceHiddenUnderItsCover)
 {
+    EXPECT_EQ(form->objectName(), QStringLiteral("FormMemory"));
+    EXPECT_EQ(form->surface()->label("Label1", 11)->text(), QStringLiteral("eggs"));
+    EXPECT_TRUE(timer()->isActive());
+    EXPECT_EQ(timer()->interval(), 1500);
+
     QFile::remove(program.filePath(QStringLiteral("jpg/uva.jpg")));
-    std::unique_ptr<FormMemory> form(open());
+    show();
     DesignSurface *surface = form->surface();
     ASSERT_EQ(surface->scale(), 1.0);
     EXPECT_EQ(random.used(), 36u);
-    EXPECT_FALSE(timer(form.get())->isActive());
-    EXPECT_EQ(caption(form.get()), QStringLiteral("mosse = 0"));
+    EXPECT_FALSE(timer()->isActive());
+    EXPECT_EQ(caption(), QStringLiteral("mosse = 0"));
     EXPECT_EQ(QApplication::focusWidget(), surface->button("Command1"));
+    EXPECT_EQ(surface->picture("Image1", 0)->content(), PictureBox::Content::Picture);
+    EXPECT_EQ(surface->picture("Image1", 5)->content(), PictureBox::Content::Placeholder);
 
     // Dealt in order, every card lies on its design place.
     EXPECT_EQ(surface->picture("Image1", 7)->geometry(), QRect(96, 96, 81, 73));
@@ -94,14 +77,12 @@ TEST_F(FormMemoryTest, ShowingDealsOnceWithEveryFaceHiddenUnderItsCover)
     EXPECT_EQ(lastWord->geometry(), QRect(448, 256, 81, 73));
     EXPECT_EQ(lastWord->text(), QStringLiteral("nave"));
     EXPECT_EQ(lastWord->font().pixelSize(), 15);
-    EXPECT_EQ(surface->picture("Image1", 0)->content(), PictureBox::Content::Picture);
-    EXPECT_EQ(surface->picture("Image1", 5)->content(), PictureBox::Content::Placeholder);
 
     const QImage shot = surface->grab().toImage();
     for (int card = 0; card < kCards; ++card) {
         QWidget *face = card < kSlots ? static_cast<QWidget *>(surface->picture("Image1", card))
                                       : surface->label("Label1", card - kSlots);
-        EXPECT_EQ(cover(form.get(), card)->geometry(), face->geometry()) << "card " << card;
+        EXPECT_EQ(cover(card)->geometry(), face->geometry()) << "card " << card;
         EXPECT_EQ(shot.pixelColor(face->geometry().center()), QColor(0xFF, 0xFF, 0x80))
             << "card " << card;
     }
@@ -114,57 +95,49 @@ TEST_F(FormMemoryTest, ShowingDealsOnceWithEveryFaceHiddenUnderItsCover)
 
 TEST_F(FormMemoryTest, APairStaysUpAndAMissTurnsBackWhenThePauseEnds)
 {
-    std::unique_ptr<FormMemory> form(open());
-    click(cover(form.get(), 0));
-    click(cover(form.get(), 12));
-    EXPECT_FALSE(cover(form.get(), 0)->isVisible());
-    EXPECT_FALSE(cover(form.get(), 12)->isVisible());
-    EXPECT_TRUE(timer(form.get())->isActive());
-    click(cover(form.get(), 1));
-    EXPECT_TRUE(cover(form.get(), 1)->isVisible());
+    show();
+    click(0);
+    click(12);
+    EXPECT_TRUE(timer()->isActive());
+    click(1);
+    EXPECT_TRUE(cover(1)->isVisible());
+    endPause();
+    EXPECT_FALSE(timer()->isActive());
+    EXPECT_FALSE(cover(0)->isVisible() || cover(12)->isVisible());
+    EXPECT_EQ(caption(), QStringLiteral("mosse =  1"));
 
-    endPause(form.get());
-    EXPECT_FALSE(timer(form.get())->isActive());
-    EXPECT_FALSE(cover(form.get(), 0)->isVisible());
-    EXPECT_FALSE(cover(form.get(), 12)->isVisible());
-    EXPECT_EQ(caption(form.get()), QStringLiteral("mosse =  1"));
-
-    click(cover(form.get(), 1));
-    click(cover(form.get(), 2));
-    endPause(form.get());
-    EXPECT_TRUE(cover(form.get(), 1)->isVisible());
-    EXPECT_TRUE(cover(form.get(), 2)->isVisible());
-    EXPECT_EQ(caption(form.get()), QStringLiteral("mosse =  2"));
+    click(1);
+    click(2);
+    EXPECT_FALSE(cover(1)->isVisible() || cover(2)->isVisible());
+    endPause();
+    EXPECT_TRUE(cover(1)->isVisible() && cover(2)->isVisible());
 }
 
 TEST_F(FormMemoryTest, SpaceAndReturnOnTheFocusedButtonDealAgain)
 {
-    std::unique_ptr<FormMemory> form(open());
-    click(cover(form.get(), 3));
+    show();
+    click(3);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(random.used(), 72u);
-    EXPECT_TRUE(cover(form.get(), 3)->isVisible());
-
-    click(cover(form.get(), 3));
+    EXPECT_TRUE(cover(3)->isVisible());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(random.used(), 108u);
-    EXPECT_TRUE(cover(form.get(), 3)->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), form->surface()->button("Command1"));
 }
 
 TEST_F(FormMemoryTest, EsciAsksAndOnlyYesLeaves)
 {
-    QPointer<FormMemory> form = open();
-    click(cover(form, 0));
-    click(cover(form, 1));
+    show();
+    click(0);
+    click(1);
     QAction *esci = form->findChild<QAction *>("mnuEsci");
+    EXPECT_EQ(esci->text(), QStringLiteral("Esci"));
     dialogs.answers = {false, true};
     esci->trigger();
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("vuoi tornare al menù? "));
-    EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(form->game().phase(), PlayPhase::Pause);
-    EXPECT_TRUE(timer(form)->isActive());
+    EXPECT_TRUE(timer()->isActive());
 
     esci->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "MemoryGame.h"
+#include "MemoryView.h"
+#include "platform/DesignWindow.h"
+
+#include <array>
+
+class DesignLabel;
+class PictureBox;
+class QTimer;
+struct Services;
+
+// The memory game's window: it passes the pupil's clicks and the pause's end to the game and shows
+// what the game tells it.
+class FormMemory : public DesignWindow, private MemoryView
+{
+    Q_OBJECT
+
+public:
+    explicit FormMemory(Services &services, QWidget *parent = nullptr);
+
+    const MemoryGame &game() const { return game_; }
+
+protected:
+    void activate() override;
+
+private:
+    void showWord(int slot, const QString &word) override;
+    void showPicture(int slot, const QString &word) override;
+    void setCoverShown(int card, bool shown) override;
+    void moveCard(int card, GridPlace place) override;
+    void setPauseRunning(bool running) override;
+    void setMoveCaption(const QString &caption) override;
+
+    QWidget *faceOf(int card) const;
+    void askToLeave();
+    void backToMenu();
+
+    Services &services_;
+    MemoryGame game_;
+    QTimer *Timer1;
+    std::array<DesignLabel *, kCards> covers_{};
+    std::array<PictureBox *, kSlots> pictureFaces_{};
+    std::array<DesignLabel *, kSlots> wordFaces_{};
+};

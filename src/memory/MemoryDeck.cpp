@@ -1,0 +1,27 @@
+#include "MemoryDeck.h"
+
+#include "app/RandomSource.h"
+#include "app/WordListStore.h"
+
+SlotWords LeggiParole(RandomSource &random, const WordListStore &words)
+{
+    const std::vector<qint16> picks = drawDistinctWordIndices(random, words.WordCount(), kSlots);
+    SlotWords dealt;
+    for (std::size_t slot = 0; slot < picks.size(); ++slot)
+        dealt[slot] = words.WordList(picks[slot]);
+    return dealt;
+}
+
+CardPlaces mescola(RandomSource &random)
+{
+    constexpr qint16 kUnplaced = -1;
+    CardPlaces marks;
+    marks.fill(kUnplaced);
+    for (qint16 position = 0; position < kCards; ++position) {
+        int card = drawBelow(random, kCards);
+        while (marks[std::size_t(card)] != kUnplaced)
+            card = (card + 1) % kCards;
+        marks[std::size_t(card)] = position;
+    }
+    return marks;
+}

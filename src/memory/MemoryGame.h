@@ -1,0 +1,62 @@
+#pragma once
+
+#include "MemoryDeck.h"
+
+#include <QtGlobal>
+#include <array>
+
+class MemoryView;
+class RandomSource;
+class WordListStore;
+
+// The play state: all zero or false until the first deal.
+struct PlayState
+{
+    bool FirstTurned = false;
+    qint16 FirstCard = 0;
+    qint16 SecondCard = 0;
+    bool ClicksAccepted = false;
+    qint16 MoveCount = 0; // pairs turned since the deal, matched or not
+};
+
+enum class PlayPhase
+{
+    NotDealt,
+    WaitingForFirstCard,
+    OneCardUp,
+    Pause,
+};
+
+// One memory game: the pupil turns two cards at a time, a picture and its own word stay up, and
+// every pair turned counts one move once the pause after it ends.
+class MemoryGame
+{
+public:
+    static constexpr int kPauseMilliseconds = 1500;
+
+    MemoryGame(MemoryView &view, RandomSource &random, const WordListStore &words);
+
+    void activate();
+    void restart();
+    void coverClicked(int card);
+    // The end of the pause after a second card.
+    void pauseOver();
+
+    const PlayState &state() const { return state_; }
+    PlayPhase phase() const;
+    const SlotWords &words() const { return words_; }
+    qint16 positionOf(int card) const { return places_[std::size_t(card)]; }
+    bool isFaceUp(int card) const { return faceUp_[std::size_t(card)]; }
+
+private:
+    void Ricomincia();
+    void setFaceUp(int card, bool up);
+
+    MemoryView &view_;
+    RandomSource &random_;
+    const WordListStore &store_;
+    PlayState state_;
+    SlotWords words_;
+    CardPlaces places_{};
+    std::array<bool, kCards> faceUp_{};
+};

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "CardGrid.h"
+#include "platform/ControlDesign.h"
+
+#include <array>
+
+// The memory window's controls, front to back: the covers come before the faces they hide.
+// clang-format off
+inline constexpr ControlDesign kRestartButton =
+    {.name = "Command1", .kind = ControlKind::Button,
+     .left = 5400, .top = 5400, .width = 2055, .height = 735,
+     .text = "ricomincia", .font = {"Arial", 14.25, false}};
+
+inline constexpr ControlDesign kMoveCaption =
+    {.name = "Label3", .kind = ControlKind::Label,
+     .left = 2280, .top = 5520, .width = 2175, .height = 615,
+     .text = "Label3", .font = {"Arial", 14.25, false},
+     .fore = 0x00FFFFFF, .transparent = true};
+
+constexpr ControlDesign memoryCover(int card)
+{
+    return {.name = "Label2", .index = card, .kind = ControlKind::Label,
+            .left = 120, .top = 5160, .width = 1215, .height = 1095,
+            .back = 0x0080FFFF, .border = true};
+}
+
+constexpr ControlDesign memoryPicture(int slot)
+{
+    const GridPlace place = CardPositions[std::size_t(slot)];
+    return {.name = "Image1", .index = slot, .kind = ControlKind::Image,
+            .left = place.left, .top = place.top, .width = 1215, .height = 1095};
+}
+
+inline constexpr std::array<const char *, kSlots> kSampleWords = {
+    "apple", "banana", "beans", "beer", "biscuits", "carrot",
+    "cake", "cheese", "chicken", "chips", "coffee", "eggs"};
+
+constexpr ControlDesign memoryWord(int slot)
+{
+    const GridPlace place = CardPositions[std::size_t(kSlots + slot)];
+    return {.name = "Label1", .index = slot, .kind = ControlKind::Label,
+            .left = place.left, .top = place.top, .width = 1215, .height = 1095,
+            .text = kSampleWords[std::size_t(slot)], .font = {"Arial", 11.25, true},
+            .back = kSystemWindowBackground, .fore = kSystemWindowText,
+            .align = TextAlign::Centre, .border = true};
+}
+// clang-format on
+
+inline constexpr auto kMemoryLayout = [] {
+    std::array<ControlDesign, 2 + kCards + 2 * kSlots> rows{};
+    std::size_t row = 0;
+    rows[row++] = kRestartButton;
+    rows[row++] = kMoveCaption;
+    for (int card = 0; card < kCards; ++card)
+        rows[row++] = memoryCover(card);
+    for (int slot = 0; slot < kSlots; ++slot)
+        rows[row++] = memoryPicture(slot);
+    for (int slot = 0; slot < kSlots; ++slot)
+        rows[row++] = memoryWord(slot);
+    return rows;
+}();

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CardGrid.h"
+
+#include <QString>
+
+// What the memory game asks of its window.
+class MemoryView
+{
+public:
+    virtual ~MemoryView() = default;
+
+    virtual void showWord(int slot, const QString &word) = 0;
+    // The picture of `word` on the picture card of `slot`.
+    virtual void showPicture(int slot, const QString &word) = 0;
+    virtual void setCoverShown(int card, bool shown) = 0;
+    // Moves a card's cover and its face together onto `place`.
+    virtual void moveCard(int card, GridPlace place) = 0;
+    virtual void setPauseRunning(bool running) = 0;
+    virtual void setMoveCaption(const QString &caption) = 0;
+};

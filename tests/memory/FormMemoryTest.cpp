@@ -1,0 +1,147 @@
+#include "memory/FormMemory.h"
+#include "memory/Deals.h"
+#include "platform/DesignLabel.h"
+#include "platform/DesignSurface.h"
+#include "platform/PictureBox.h"
+#include "platform/Services.h"
+#include "support/Pictures.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+class FormMemoryTest : public ::testing::Test
+{
+protected:
+    FormMemoryTest()
+    {
+        QDir(program.path()).mkdir(QStringLiteral("jpg"));
+        for (int i = 1; i <= words.WordCount(); ++i)
+            writeJpeg(program.filePath(QStringLiteral("jpg/%1.jpg").arg(words.WordList(i))),
+                      Qt::blue);
+        // At scale 1, the client area just below the menu bar.
+        form->resize(form->surface()->designSize().toSize() +
+                     QSize(0, form->menuBar()->sizeHint().height()));
+    }
+    ~FormMemoryTest() override { delete form; }
+
+    void show()
+    {
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+    }
+    DesignLabel *cover(int card) const { return form->surface()->label("Label2", card); }
+    void click(int card) const { QTest::mouseClick(cover(card), Qt::LeftButton, {}, {5, 5}); }
+    QTimer *timer() const { return form->findChild<QTimer *>("Timer1"); }
+    void endPause() const { QMetaObject::invokeMethod(timer(), "timeout"); }
+    QString caption() const { return form->surface()->label("Label3")->text(); }
+
+    QTemporaryDir program;
+    WordListStore words = storeOf(kTwelveWords);
+    ScriptedRandom random = dealsInOrder<3>();
+    ScriptedDialogs dialogs;
+    Services services{words, random, dialogs, program.path()};
+    QPointer<FormMemory> form = new FormMemory(services);
+};
+
+TEST_F(FormMemoryTest, ShowingDealsOnceWithEveryFaceHiddenUnderItsCover)
+{
+    EXPECT_EQ(form->objectName(), QStringLiteral("FormMemory"));
+    EXPECT_EQ(form->surface()->label("Label1", 11)->text(), QStringLiteral("eggs"));
+    EXPECT_TRUE(timer()->isActive());
+    EXPECT_EQ(timer()->interval(), 1500);
+
+    QFile::remove(program.filePath(QStringLiteral("jpg/uva.jpg")));
+    show();
+    DesignSurface *surface = form->surface();
+    ASSERT_EQ(surface->scale(), 1.0);
+    EXPECT_EQ(random.used(), 36u);
+    EXPECT_FALSE(timer()->isActive());
+    EXPECT_EQ(caption(), QStringLiteral("mosse = 0"));
+    EXPECT_EQ(QApplication::focusWidget(), surface->button("Command1"));
+    EXPECT_EQ(surface->picture("Image1", 0)->content(), PictureBox::Content::Picture);
+    EXPECT_EQ(surface->picture("Image1", 5)->content(), PictureBox::Content::Placeholder);
+
+    // Dealt in order, every card lies on its design place.
+    EXPECT_EQ(surface->picture("Image1", 7)->geometry(), QRect(96, 96, 81, 73));
+    DesignLabel *lastWord = surface->label("Label1", 11);
+    EXPECT_EQ(lastWord->geometry(), QRect(448, 256, 81, 73));
+    EXPECT_EQ(lastWord->text(), QStringLiteral("nave"));
+    EXPECT_EQ(lastWord->font().pixelSize(), 15);
+
+    const QImage shot = surface->grab().toImage();
+    for (int card = 0; card < kCards; ++card) {
+        QWidget *face = card < kSlots ? static_cast<QWidget *>(surface->picture("Image1", card))
+                                      : surface->label("Label1", card - kSlots);
+        EXPECT_EQ(cover(card)->geometry(), face->geometry()) << "card " << card;
+        EXPECT_EQ(shot.pixelColor(face->geometry().center()), QColor(0xFF, 0xFF, 0x80))
+            << "card " << card;
+    }
+    EXPECT_EQ(shot.pixelColor(2, 2), QColor(0x80, 0x00, 0x80));
+
+    form->hide();
+    form->show();
+    EXPECT_EQ(random.used(), 36u);
+}
+
+TEST_F(FormMemoryTest, APairStaysUpAndAMissTurnsBackWhenThePauseEnds)
+{
+    show();
+    click(0);
+    click(12);
+    EXPECT_TRUE(timer()->isActive());
+    click(1);
+    EXPECT_TRUE(cover(1)->isVisible());
+    endPause();
+    EXPECT_FALSE(timer()->isActive());
+    EXPECT_FALSE(cover(0)->isVisible() || cover(12)->isVisible());
+    EXPECT_EQ(caption(), QStringLiteral("mosse =  1"));
+
+    click(1);
+    click(2);
+    EXPECT_FALSE(cover(1)->isVisible() || cover(2)->isVisible());
+    endPause();
+    EXPECT_TRUE(cover(1)->isVisible() && cover(2)->isVisible());
+}
+
+TEST_F(FormMemoryTest, SpaceAndReturnOnTheFocusedButtonDealAgain)
+{
+    show();
+    click(3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(random.used(), 72u);
+    EXPECT_TRUE(cover(3)->isVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(random.used(), 108u);
+    EXPECT_EQ(QApplication::focusWidget(), form->surface()->button("Command1"));
+}
+
+TEST_F(FormMemoryTest, EsciAsksAndOnlyYesLeaves)
+{
+    show();
+    click(0);
+    click(1);
+    QAction *esci = form->findChild<QAction *>("mnuEsci");
+    EXPECT_EQ(esci->text(), QStringLiteral("Esci"));
+    dialogs.answers = {false, true};
+    esci->trigger();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("vuoi tornare al menù? "));
+    EXPECT_EQ(form->game().phase(), PlayPhase::Pause);
+    EXPECT_TRUE(timer()->isActive());
+
+    esci->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(form.isNull());
+}
+
+} // namespace

@@ -1,43 +1,30 @@
 #pragma once
 
 #include "app/WordListStore.h"
-#include "support/Files.h"
 #include "support/ScriptedRandom.h"
+#include "support/WordLists.h"
 
-#include <QTemporaryDir>
+#include <vector>
 
-#include <array>
-#include <utility>
-
-// Draws for `Deals` deals from a list of twelve words: slot k gets word k + 1 and card c lies on
+// Draws for `deals` deals from a list of twelve words: slot k gets word k + 1 and card c lies on
 // grid position c, so picture cards fill the top two rows and word cards the bottom two.
-template <int Deals> ScriptedRandom dealsInOrder()
+inline ScriptedRandom dealsInOrder(int deals)
 {
-    constexpr int kDrawsPerDeal = 12 + 24;
-    static constexpr auto draws = [] {
-        std::array<double, Deals * kDrawsPerDeal> all{};
-        for (int deal = 0; deal < Deals; ++deal) {
-            for (int slot = 0; slot < 12; ++slot)
-                all[std::size_t(deal * kDrawsPerDeal + slot)] = (slot + 0.5) / 12;
-        }
-        return all;
-    }();
-    return [&]<std::size_t... I>(std::index_sequence<I...>)
-    {
-        return ScriptedRandom{draws[I]...};
+    std::vector<double> draws;
+    for (int deal = 0; deal < deals; ++deal) {
+        for (int slot = 0; slot < 12; ++slot)
+            draws.push_back((slot + 0.5) / 12);
+        draws.insert(draws.end(), 24, 0.0);
     }
-    (std::make_index_sequence<draws.size()>{});
+    return ScriptedRandom(std::move(draws));
 }
 
-inline constexpr const char *kTwelveWords = "cane\r\ngatto\r\ntopo\r\nmela\r\npera\r\nuva\r\nrana\r"
-                                            "\nape\r\norso\r\nlupo\r\nfico\r\nnave\r\n";
+inline const QStringList kTwelveWords = {"cane", "gatto", "topo", "mela", "pera", "uva",
+                                         "rana", "ape",   "orso", "lupo", "fico", "nave"};
 
-inline WordListStore storeOf(const QByteArray &list)
+inline WordListStore storeOf(const QStringList &words)
 {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("lista.txt"));
-    writeFile(path, list);
-    WordListStore words;
-    EXPECT_TRUE(words.LoadWordList(path).loaded());
-    return words;
+    WordListStore store;
+    loadWords(store, words);
+    return store;
 }

@@ -47,7 +47,7 @@ protected:
 
     QTemporaryDir program;
     WordListStore words = storeOf(kTwelveWords);
-    ScriptedRandom random = dealsInOrder<3>();
+    ScriptedRandom random = dealsInOrder(3);
     ScriptedDialogs dialogs;
     Services services{words, random, dialogs, program.path()};
     QPointer<FormMemory> form = new FormMemory(services);

@@ -25,7 +25,7 @@ TEST(LeggiParole, TwelveWordsAreAllDealtAndARepeatedPickIsDrawnAgain)
 TEST(LeggiParole, AShortListFillsWhatItCanInsteadOfDrawingForEver)
 {
     ScriptedRandom random{0.9, 0.9, 0.1, 0.5};
-    EXPECT_EQ(LeggiParole(random, storeOf("cane\r\ngatto\r\ntopo\r\n")),
+    EXPECT_EQ(LeggiParole(random, storeOf({"cane", "gatto", "topo"})),
               (SlotWords{"topo", "cane", "gatto"}));
     EXPECT_EQ(random.used(), 4u);
 }

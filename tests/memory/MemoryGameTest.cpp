@@ -38,7 +38,7 @@ protected:
     }
 
     WordListStore words = storeOf(kTwelveWords);
-    ScriptedRandom random = dealsInOrder<3>();
+    ScriptedRandom random = dealsInOrder(3);
     SeenBoard board;
     MemoryGame game{board, random, words};
 };
@@ -96,8 +96,8 @@ TEST_F(MemoryGameTest, OnlyAPictureAndItsOwnWordStayUp)
     EXPECT_EQ(board.caption, QStringLiteral("mosse =  5"));
 
     // Slots holding the same word are still pairs of their own.
-    const WordListStore same = storeOf(QByteArray("cane\r\n").repeated(12));
-    ScriptedRandom draws = dealsInOrder<1>();
+    const WordListStore same = storeOf(QStringList(12, QStringLiteral("cane")));
+    ScriptedRandom draws = dealsInOrder(1);
     SeenBoard seen;
     MemoryGame twins(seen, draws, same);
     twins.activate();

@@ -1,21 +1,14 @@
-#include "app/RandomSource.h"
-#include "app/WordListStore.h"
+#include "BundledProgram.h"
 #include "memory/FormMemory.h"
 #include "memory/MemoryGame.h"
 #include "memory/MemoryView.h"
 #include "platform/DesignSurface.h"
-#include "platform/Fonts.h"
 #include "platform/PictureBox.h"
-#include "platform/QtDialogs.h"
-#include "platform/Services.h"
 
-#include <QDir>
 #include <QPushButton>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-const QString kDataFolder = QStringLiteral(ZIBALDO_DATA_DIR);
 
 class UnseenBoard final : public MemoryView
 {
@@ -28,19 +21,11 @@ public:
     void setMoveCaption(const QString &) override {}
 };
 
-WordListStore bundledWords()
-{
-    WordListStore words;
-    words.LoadWordList(QDir(kDataFolder).filePath(QStringLiteral("listaparole.txt")));
-    return words;
-}
-
 void dealMemoryCards(benchmark::State &state)
 {
-    const WordListStore words = bundledWords();
-    ProgramRandom random(1);
+    BundledProgram program;
     UnseenBoard board;
-    MemoryGame game(board, random, words);
+    MemoryGame game(board, program.random, program.words);
     for (auto _ : state) {
         game.restart();
         benchmark::DoNotOptimize(game.positionOf(0));
@@ -52,12 +37,8 @@ BENCHMARK(dealMemoryCards)->Unit(benchmark::kMicrosecond);
 // and the whole window painted.
 void dealMemoryWindowWithPictures(benchmark::State &state)
 {
-    installFontSubstitutions();
-    WordListStore words = bundledWords();
-    ProgramRandom random(1);
-    QtDialogs dialogs;
-    Services services{words, random, dialogs, kDataFolder};
-    auto *form = new FormMemory(services);
+    BundledProgram program;
+    auto *form = new FormMemory(program.services);
     form->resize(1280, 1024);
     form->show();
     QPushButton *restart = form->surface()->button("Command1");

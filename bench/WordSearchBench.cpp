@@ -1,9 +1,8 @@
+#include "BundledProgram.h"
 #include "app/RandomSource.h"
 #include "app/WordListStore.h"
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
-#include "platform/QtDialogs.h"
-#include "platform/Services.h"
 #include "wordsearch/CruciPuzzleBoard.h"
 #include "wordsearch/FormCruciPuzzle.h"
 
@@ -12,8 +11,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-const QString kDataFolder = QStringLiteral(ZIBALDO_DATA_DIR);
 
 class NoPictures final : public WordPictures
 {
@@ -34,11 +31,9 @@ void buildBoard(CruciPuzzleBoard &board)
 
 void buildTypicalBoard(benchmark::State &state)
 {
-    WordListStore store;
-    store.LoadWordList(kDataFolder + QStringLiteral("/listaparole.txt"));
-    ProgramRandom random(1);
+    BundledProgram program;
     NoPictures pictures;
-    CruciPuzzleBoard board(store, random, pictures);
+    CruciPuzzleBoard board(program.words, program.random, pictures);
     for (auto _ : state) {
         buildBoard(board);
         benchmark::DoNotOptimize(board.cells);
@@ -91,12 +86,8 @@ BENCHMARK(buildBoardOfWordsThatNeverFit)->Unit(benchmark::kMicrosecond);
 // From the click on a solved board's last letter to the new board painted with its pictures.
 void solveAndPaintNewBoard(benchmark::State &state)
 {
-    WordListStore store;
-    store.LoadWordList(kDataFolder + QStringLiteral("/listaparole.txt"));
-    ProgramRandom random(1);
-    QtDialogs dialogs;
-    Services services{store, random, dialogs, kDataFolder};
-    auto *form = new FormCruciPuzzle(services);
+    BundledProgram program;
+    auto *form = new FormCruciPuzzle(program.services);
     form->resize(1280, 800);
     form->show();
     form->grab();

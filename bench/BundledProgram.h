@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/RandomSource.h"
+#include "app/WordListStore.h"
+#include "platform/QtDialogs.h"
+#include "platform/Services.h"
+
+// What a game window is given when the program runs with its bundled word list and pictures.
+struct BundledProgram
+{
+    BundledProgram() { words.LoadWordList(folder + QStringLiteral("/listaparole.txt")); }
+
+    QString folder = QStringLiteral(ZIBALDO_DATA_DIR);
+    WordListStore words;
+    ProgramRandom random{1};
+    QtDialogs dialogs;
+    Services services{words, random, dialogs, folder};
+};

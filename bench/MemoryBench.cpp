@@ -5,7 +5,7 @@
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
 
-#include <QPushButton>
+#include "platform/DesignButton.h"
 #include <benchmark/benchmark.h>
 
 namespace {

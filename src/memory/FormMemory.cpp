@@ -1,6 +1,8 @@
 #include "FormMemory.h"
 
 #include "MemoryLayout.h"
+#include "menu/FormMenu.h"
+#include "platform/DesignButton.h"
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
 #include "platform/Dialogs.h"
@@ -9,7 +11,6 @@
 #include "platform/Services.h"
 
 #include <QAction>
-#include <QPushButton>
 #include <QTimer>
 
 FormMemory::FormMemory(Services &services, QWidget *parent)
@@ -27,11 +28,8 @@ FormMemory::FormMemory(Services &services, QWidget *parent)
                 [this](int index) { game_.coverClicked(index); });
     }
 
-    QPushButton *restart = surface()->button("Command1");
-    // Outside a dialog a push button takes Enter only when it is made to.
-    restart->setAutoDefault(true);
-    restart->setFocus();
-    connect(restart, &QPushButton::clicked, this, [this] { game_.restart(); });
+    connect(surface()->button("Command1"), &QPushButton::clicked, this,
+            [this] { game_.restart(); });
 
     connect(addMenuCommand("mnuEsci", QStringLiteral("Esci")), &QAction::triggered, this,
             &FormMemory::askToLeave);
@@ -92,11 +90,5 @@ void FormMemory::askToLeave()
 {
     // A pause that ends while the question is open is settled at once; No leaves the game as is.
     if (services_.dialogs.question(this, QStringLiteral("vuoi tornare al menù? ")))
-        backToMenu();
-}
-
-void FormMemory::backToMenu()
-{
-    // The menu window does not exist yet: leaving the game closes it.
-    close();
+        passTo(new FormMenu(services_));
 }

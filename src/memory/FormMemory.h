@@ -35,7 +35,6 @@ private:
 
     QWidget *faceOf(int card) const;
     void askToLeave();
-    void backToMenu();
 
     Services &services_;
     MemoryGame game_;

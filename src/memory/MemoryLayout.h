@@ -10,7 +10,7 @@
 inline constexpr ControlDesign kRestartButton =
     {.name = "Command1", .kind = ControlKind::Button,
      .left = 5400, .top = 5400, .width = 2055, .height = 735,
-     .text = "ricomincia", .font = {"Arial", 14.25, false}};
+     .text = "ricomincia", .font = {"Arial", 14.25, false}, .focusOrder = 0};
 
 inline constexpr ControlDesign kMoveCaption =
     {.name = "Label3", .kind = ControlKind::Label,

@@ -47,5 +47,9 @@ struct ControlDesign
     TextAlign align = TextAlign::Left;
     bool border = false;
     bool transparent = false;
-    const char *picture = nullptr; // a picture the window carries in itself, as a resource path
+    // A picture the window carries in itself, as a resource path: an image's picture, or the icon
+    // a button shows above its caption.
+    const char *picture = nullptr;
+    int focusOrder = -1;          // a button's place in the keyboard focus order, from 0
+    const char *cursor = nullptr; // a mouse cursor of the window's own, as a resource path
 };

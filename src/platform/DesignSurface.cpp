@@ -1,11 +1,12 @@
 #include "DesignSurface.h"
 
+#include "DesignButton.h"
 #include "DesignLabel.h"
 #include "Fonts.h"
 #include "PictureBox.h"
+#include "StoredCursor.h"
 
 #include <QMouseEvent>
-#include <QPushButton>
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -35,7 +36,24 @@ DesignSurface::DesignSurface(std::span<const ControlDesign> layout, QWidget *par
     // Controls listed first are drawn in front.
     for (auto it = placed_.rbegin(); it != placed_.rend(); ++it)
         it->widget->raise();
+    setFocusOrder(layout);
     relayout();
+}
+
+void DesignSurface::setFocusOrder(std::span<const ControlDesign> layout)
+{
+    std::vector<std::pair<int, QWidget *>> order;
+    for (std::size_t row = 0; row < layout.size(); ++row) {
+        if (layout[row].focusOrder >= 0)
+            order.emplace_back(layout[row].focusOrder, placed_[row].widget);
+    }
+    if (order.empty())
+        return;
+    std::sort(order.begin(), order.end());
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1].second, order[i].second);
+    // The first in the order holds the focus when the window opens.
+    order.front().second->setFocus();
 }
 
 QWidget *DesignSurface::createControl(const ControlDesign &design)
@@ -53,9 +71,11 @@ QWidget *DesignSurface::createControl(const ControlDesign &design)
         break;
     }
     case ControlKind::Button:
-        widget = new QPushButton(QString::fromUtf8(design.text), this);
+        widget = new DesignButton(design, this);
         break;
     }
+    if (design.cursor)
+        widget->setCursor(storedCursor(QString::fromLatin1(design.cursor)));
     widget->setObjectName(QString::fromLatin1(design.name));
     if (design.index >= 0)
         widget->setProperty("index", design.index);
@@ -96,9 +116,9 @@ PictureBox *DesignSurface::picture(const char *name, int index) const
     return qobject_cast<PictureBox *>(control(name, index));
 }
 
-QPushButton *DesignSurface::button(const char *name) const
+DesignButton *DesignSurface::button(const char *name) const
 {
-    return qobject_cast<QPushButton *>(control(name));
+    return qobject_cast<DesignButton *>(control(name));
 }
 
 void DesignSurface::moveControl(QWidget *control, int left, int top)
@@ -138,6 +158,8 @@ void DesignSurface::relayout()
         placed.widget->setFont(designFont(placed.font, scale_));
         if (auto *label = qobject_cast<DesignLabel *>(placed.widget))
             label->setLineWidth(lineWidth);
+        else if (auto *button = qobject_cast<DesignButton *>(placed.widget))
+            button->setScale(scale_);
     }
 }
 

@@ -9,9 +9,9 @@
 #include <span>
 #include <vector>
 
+class DesignButton;
 class DesignLabel;
 class PictureBox;
-class QPushButton;
 
 // The client area of a window, holding the controls of its layout table. The design, fonts
 // included, is scaled uniformly to the largest size that fits and centred: the scaled area runs
@@ -33,7 +33,7 @@ public:
     QWidget *control(const char *name, int index = -1) const;
     DesignLabel *label(const char *name, int index = -1) const;
     PictureBox *picture(const char *name, int index = -1) const;
-    QPushButton *button(const char *name) const;
+    DesignButton *button(const char *name) const;
 
     // Moves a control to a new place in twips; its size stays.
     void moveControl(QWidget *control, int left, int top);
@@ -56,6 +56,7 @@ private:
     };
 
     QWidget *createControl(const ControlDesign &design);
+    void setFocusOrder(std::span<const ControlDesign> layout);
     void place(const Placed &placed) const;
     void relayout();
 

@@ -17,7 +17,8 @@ public:
     virtual void critical(QWidget *parent, const QString &text) = 0;
     // Yes and No, Yes the default, with the question icon; true for Yes.
     virtual bool question(QWidget *parent, const QString &text) = 0;
-    // The chosen file's path, or an empty string when none was chosen.
+    // The chosen file's path, or an empty string when none was chosen. The filter is written
+    // "name (patterns)", and the dialog shows its name.
     virtual QString openFileName(QWidget *parent, const QString &folder, const QString &filter) = 0;
 };
 

@@ -38,5 +38,12 @@ bool QtDialogs::question(QWidget *parent, const QString &text)
 
 QString QtDialogs::openFileName(QWidget *parent, const QString &folder, const QString &filter)
 {
-    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+    // Qt's own dialog on every desktop: its filters match in any letter case, and it shows a
+    // filter by its name alone ("*.TXT" for "*.TXT (*.txt)").
+    QFileDialog dialog(parent, QString(), folder, filter);
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }

@@ -4,6 +4,7 @@
 #include "app/Palette.h"
 #include "app/RandomSource.h"
 #include "app/WordListStore.h"
+#include "menu/FormMenu.h"
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
@@ -19,7 +20,7 @@ constexpr int kPictures = 3;
 } // namespace
 
 FormAvvio::FormAvvio(Services &services, QWidget *parent)
-    : DesignWindow("FormAvvio", kTitleLayout, parent)
+    : DesignWindow("FormAvvio", kTitleLayout, parent), services_(services)
 {
     setWindowIcon(QIcon(QStringLiteral(":/zibaldo.ico")));
     setBackground(static_cast<quint32>(ColoreCasuale(services.random)));
@@ -43,6 +44,5 @@ FormAvvio::FormAvvio(Services &services, QWidget *parent)
 
 void FormAvvio::moveOn()
 {
-    // The menu window does not exist yet: leaving the title window ends the program.
-    close();
+    passTo(new FormMenu(services_));
 }

@@ -15,4 +15,6 @@ public:
 
 private:
     void moveOn();
+
+    Services &services_;
 };

@@ -2,6 +2,7 @@
 
 #include "WordSearchLayout.h"
 #include "app/NumberText.h"
+#include "menu/FormMenu.h"
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
 #include "platform/Dialogs.h"
@@ -90,7 +91,6 @@ void FormCruciPuzzle::mirrorScores()
 
 void FormCruciPuzzle::askToLeave()
 {
-    // The menu window does not exist yet: going back to it ends the program.
     if (services_.dialogs.question(this, QStringLiteral("Vuoi tornare al menù? ")))
-        close();
+        passTo(new FormMenu(services_));
 }

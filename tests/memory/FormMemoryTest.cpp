@@ -1,18 +1,19 @@
 #include "memory/FormMemory.h"
 #include "memory/Deals.h"
+#include "platform/DesignButton.h"
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
 #include "platform/Services.h"
 #include "support/Pictures.h"
 #include "support/ScriptedDialogs.h"
+#include "support/Windows.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QMenuBar>
 #include <QPointer>
-#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -125,7 +126,7 @@ TEST_F(FormMemoryTest, SpaceAndReturnOnTheFocusedButtonDealAgain)
     EXPECT_EQ(QApplication::focusWidget(), form->surface()->button("Command1"));
 }
 
-TEST_F(FormMemoryTest, EsciAsksAndOnlyYesLeaves)
+TEST_F(FormMemoryTest, EsciAsksAndYesGoesBackToTheMenu)
 {
     show();
     click(0);
@@ -140,8 +141,10 @@ TEST_F(FormMemoryTest, EsciAsksAndOnlyYesLeaves)
     EXPECT_TRUE(timer()->isActive());
 
     esci->trigger();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(openWindows(), QStringList{QStringLiteral("FormMenu")});
+    discardClosedWindows();
     EXPECT_TRUE(form.isNull());
+    discardWindows();
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "platform/DesignLabel.h"
 #include "platform/PictureBox.h"
 
-#include <QPushButton>
+#include "platform/DesignButton.h"
 #include <array>
 #include <gtest/gtest.h>
 

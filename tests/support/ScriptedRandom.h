@@ -23,7 +23,14 @@ public:
         return draws_[next_++];
     }
 
+    // More draws after those scripted so far.
+    void append(const std::vector<double> &draws)
+    {
+        draws_.insert(draws_.end(), draws.begin(), draws.end());
+    }
+
     std::size_t used() const { return next_; }
+    std::size_t scripted() const { return draws_.size(); }
 
 private:
     std::vector<double> draws_;

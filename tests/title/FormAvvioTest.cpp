@@ -8,6 +8,7 @@
 #include "support/Pictures.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
+#include "support/Windows.h"
 
 #include <QDir>
 #include <QPointer>
@@ -118,7 +119,7 @@ TEST_F(FormAvvioTest, AWordWithoutAPictureShowsThePlaceholder)
     delete form;
 }
 
-TEST_F(FormAvvioTest, AClickOnTheWindowAPictureOrTheTitleLeavesIt)
+TEST_F(FormAvvioTest, AClickOnTheWindowAPictureOrTheTitleOpensTheMenu)
 {
     useList("cane\r\ngatto\r\nmela\r\n");
     const auto clickOn = [](FormAvvio *form) -> QWidget * { return form->surface(); };
@@ -129,13 +130,16 @@ TEST_F(FormAvvioTest, AClickOnTheWindowAPictureOrTheTitleLeavesIt)
         return form->surface()->label("Label2", 0);
     };
     for (const auto &target : {+clickOn, +secondPicture, +title}) {
-        ScriptedRandom random{0.0, 0.0, 0.5, 0.9};
+        // The last draw is the menu's colour.
+        ScriptedRandom random{0.0, 0.0, 0.5, 0.9, 0.0};
         QPointer<FormAvvio> form = open(random);
         QWidget *widget = target(form);
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
-        EXPECT_FALSE(form && form->isVisible());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(openWindows(), QStringList{QStringLiteral("FormMenu")});
+        discardClosedWindows();
         EXPECT_TRUE(form.isNull());
+        EXPECT_EQ(random.used(), random.scripted());
+        discardWindows();
     }
 }
 

@@ -1,0 +1,216 @@
+#include "menu/FormMenu.h"
+
+#include "app/WordListStore.h"
+#include "memory/Deals.h"
+#include "memory/FormMemory.h"
+#include "platform/DesignButton.h"
+#include "platform/DesignSurface.h"
+#include "platform/Services.h"
+#include "support/Files.h"
+#include "support/ScriptedDialogs.h"
+#include "support/Windows.h"
+#include "wordsearch/BoardScript.h"
+#include "wordsearch/FormCruciPuzzle.h"
+
+#include <QDir>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Kind = ScriptedDialogs::Kind;
+
+class FormMenuTest : public ::testing::Test
+{
+protected:
+    // The first draw is the menu's colour: the palette's first entry, #FFC0C0.
+    void open()
+    {
+        form = new FormMenu(services);
+        form->resize(form->surface()->designSize().toSize());
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        ASSERT_DOUBLE_EQ(form->surface()->scale(), 1.0);
+    }
+    void TearDown() override { discardWindows(); }
+
+    DesignButton *button(const char *name) const { return form->surface()->button(name); }
+    void click(const char *name) const { QTest::mouseClick(button(name), Qt::LeftButton); }
+    QString listFile(const char *name, const QByteArray &contents) const
+    {
+        const QString path = program.filePath(QString::fromLatin1(name));
+        writeFile(path, contents);
+        return path;
+    }
+
+    QTemporaryDir program;
+    WordListStore words = storeOf(kTwelveWords);
+    ScriptedRandom random{0.0};
+    ScriptedDialogs dialogs;
+    Services services{words, random, dialogs, program.path()};
+    QPointer<FormMenu> form;
+};
+
+// A board of the one word SOLE, laid on the top row.
+std::vector<double> boardOfSole()
+{
+    return BoardScript().pick(1, 1).attempt(4, BoardScript::Right, 0, 0).fill(96).draws();
+}
+
+TEST_F(FormMenuTest, ButtonsStandInTheirColumnWithTheMenuCursorAndEsciHoldingTheFocus)
+{
+    open();
+    EXPECT_EQ(form->objectName(), QStringLiteral("FormMenu"));
+    EXPECT_EQ(form->surface()->palette().color(QPalette::Window), QColor(0xFF, 0xC0, 0xC0));
+    EXPECT_EQ(button("Command13")->geometry(), QRect(128, 16, 225, 57));
+    EXPECT_EQ(button("BottoneEsci")->geometry(), QRect(128, 368, 225, 81));
+
+    // Tab runs through Esci, Crucipuzzle, Informazioni, Memory, Carica.
+    QStringList order;
+    for (int i = 0; i < 5; ++i) {
+        order << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order,
+              (QStringList{"BottoneEsci", "Command13", "Command14", "Command15", "Command1"}));
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("BottoneEsci"));
+
+    for (const char *name : {"Command13", "Command15", "Command1", "Command14", "BottoneEsci"}) {
+        const QCursor cursor = button(name)->cursor();
+        EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32)) << name;
+        EXPECT_EQ(cursor.hotSpot(), QPoint(3, 1)) << name;
+    }
+    EXPECT_EQ(form->surface()->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(button("BottoneEsci")->iconSize(), QSize(32, 32));
+
+    // The longest caption wraps onto two lines, both inside its button.
+    DesignButton *load = button("Command1");
+    EXPECT_GE(load->captionRect().height(), 2 * load->fontMetrics().height());
+    EXPECT_TRUE(load->rect().contains(load->captionRect()));
+}
+
+TEST_F(FormMenuTest, EnterOrSpaceRightAfterOpeningAsksToEndAndOnlyYesEnds)
+{
+    open();
+    dialogs.answers = {false, false, true};
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].kind, Kind::Question);
+    EXPECT_EQ(dialogs.shown[1].text, QStringLiteral("sicuro di voler terminare?"));
+    EXPECT_EQ(openWindows(), QStringList{"FormMenu"});
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_TRUE(openWindows().isEmpty());
+    discardClosedWindows();
+    EXPECT_TRUE(form.isNull());
+}
+
+TEST_F(FormMenuTest, EachGameOpensInPlaceOfTheMenu)
+{
+    open();
+    random.append(dealInOrder());
+    click("Command15");
+    EXPECT_EQ(openWindows(), QStringList{"FormMemory"});
+    discardClosedWindows();
+    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(random.used(), random.scripted());
+    discardWindows();
+
+    loadWords(words, {"sole"});
+    random.append({0.0});
+    random.append(boardOfSole());
+    open();
+    click("Command13");
+    auto *game = openWindow<FormCruciPuzzle>();
+    ASSERT_TRUE(game);
+    EXPECT_EQ(openWindows(), QStringList{"FormCruciPuzzle"});
+    EXPECT_EQ(game->game().board().BoardWords[1], QStringLiteral("sole"));
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(FormMenuTest, AGameTheListIsTooPoorForIsRefusedAndTheMenuStays)
+{
+    loadWords(words, {"precipitevolissimevolmente"});
+    open();
+    click("Command13");
+    click("Command15");
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].kind, Kind::Critical);
+    EXPECT_EQ(dialogs.shown[0].text,
+              QStringLiteral("Il Crucipuzzle ha bisogno di almeno una parola da 1 a 10 lettere: "
+                             "la lista ha 1 parola, più lunga di 10 lettere o vuota."));
+    EXPECT_EQ(dialogs.shown[1].text,
+              QStringLiteral("Il Memory ha bisogno di almeno 12 parole: la lista ne ha solo 1."));
+    EXPECT_EQ(openWindows(), QStringList{"FormMenu"});
+}
+
+TEST_F(FormMenuTest, InformationShowsSixLinesAndLeavesTheMenu)
+{
+    open();
+    click("Command14");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].kind, Kind::Information);
+    const QStringList lines = dialogs.shown[0].text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_TRUE(lines[0].endsWith(QStringLiteral("  ")));
+    EXPECT_EQ(lines[1], QStringLiteral(" ----------------------- "));
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("mail: ")));
+    EXPECT_EQ(lines[4], lines[1]);
+    EXPECT_TRUE(lines[5].startsWith(
+        QStringLiteral("disegni eseguiti dai ragazzi delle classi 4° e 5° di ")));
+    EXPECT_FALSE(lines[5].contains(QLatin1Char('\n')));
+    EXPECT_EQ(openWindows(), QStringList{"FormMenu"});
+}
+
+TEST_F(FormMenuTest, LoadingAnotherList)
+{
+    open();
+    const auto lastShown = [this] { return dialogs.shown.back(); };
+
+    // Cancelled: the message, and the list stays.
+    click("Command1");
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].kind, Kind::OpenFile);
+    EXPECT_EQ(dialogs.shown[0].text, program.path() + QStringLiteral("|*.TXT (*.txt)"));
+    EXPECT_EQ(lastShown().kind, Kind::Critical);
+    EXPECT_EQ(lastShown().text, QStringLiteral("Non hai scelto nessuna lista!"));
+    EXPECT_EQ(words.WordCount(), 12);
+
+    // Not a text file: the message names it, and the list stays.
+    const QString binary = listFile("FOTO.TXT", QByteArray("\xFF\xD8\x00\x10JFIF", 8));
+    dialogs.fileNames = {binary};
+    click("Command1");
+    EXPECT_EQ(lastShown().kind, Kind::Critical);
+    EXPECT_TRUE(lastShown().text.contains(QDir::toNativeSeparators(binary)));
+    EXPECT_EQ(words.WordCount(), 12);
+    EXPECT_EQ(words.WordList(1), QStringLiteral("cane"));
+
+    // A good list: no message.
+    const std::size_t before = dialogs.shown.size();
+    dialogs.fileNames = {listFile("animali.txt", "sole\r\nluna\r\n")};
+    click("Command1");
+    EXPECT_EQ(dialogs.shown.size(), before + 1);
+    EXPECT_EQ(words.WordCount(), 2);
+
+    // Cancelled after a good choice: the message again, and the new list stays.
+    click("Command1");
+    EXPECT_EQ(lastShown().text, QStringLiteral("Non hai scelto nessuna lista!"));
+    EXPECT_EQ(words.WordCount(), 2);
+
+    // Too long: cut, used, and said.
+    QByteArray longList;
+    for (int i = 1; i <= 501; ++i)
+        longList += "parola" + QByteArray::number(i) + "\r\n";
+    dialogs.fileNames = {listFile("lunga.txt", longList)};
+    click("Command1");
+    EXPECT_EQ(lastShown().kind, Kind::Information);
+    EXPECT_TRUE(lastShown().text.contains(QStringLiteral("500")));
+    EXPECT_EQ(words.WordCount(), 500);
+    EXPECT_EQ(openWindows(), QStringList{"FormMenu"});
+}
+
+} // namespace

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+#include <ostream>
+
+// Failure messages show Qt strings as text, in lists too.
+inline void PrintTo(const QString &text, std::ostream *out)
+{
+    *out << '"' << text.toStdString() << '"';
+}

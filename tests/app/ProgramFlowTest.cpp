@@ -1,0 +1,142 @@
+#include "app/WordListStore.h"
+#include "memory/Deals.h"
+#include "memory/FormMemory.h"
+#include "menu/FormMenu.h"
+#include "platform/DesignButton.h"
+#include "platform/DesignLabel.h"
+#include "platform/DesignSurface.h"
+#include "platform/Services.h"
+#include "support/ScriptedDialogs.h"
+#include "support/Windows.h"
+#include "title/FormAvvio.h"
+#include "wordsearch/BoardScript.h"
+#include "wordsearch/FormCruciPuzzle.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A word search board of the first ten of the twelve words, word k on row k - 1 from its left
+// end, and the draws that build it.
+std::vector<double> boardOnRows()
+{
+    BoardScript script;
+    for (int position = 1; position <= 10; ++position)
+        script.pick(position, 12);
+    int letters = 0;
+    for (int slot = 1; slot <= 10; ++slot) {
+        const int length = int(kTwelveWords[slot - 1].size());
+        script.attempt(length, BoardScript::Right, slot - 1, 0);
+        letters += length;
+    }
+    return script.fill(CruciPuzzleBoard::kCells - letters).draws();
+}
+
+// The pupil's way through the whole program, one window at a time, with nothing left behind.
+class ProgramFlowTest : public ::testing::Test
+{
+protected:
+    // Exactly one window of the program is open, of the form given, and every window closed
+    // before has been discarded.
+    template <typename Form> Form *onlyWindow()
+    {
+        discardClosedWindows();
+        EXPECT_EQ(QApplication::topLevelWidgets().size(), baseline + 1);
+        Form *form = openWindow<Form>();
+        EXPECT_TRUE(form);
+        EXPECT_EQ(openWindows(), QStringList{form ? form->objectName() : QString()});
+        return form;
+    }
+    static void press(DesignWindow *window, const char *button)
+    {
+        QTest::mouseClick(window->surface()->button(button), Qt::LeftButton);
+    }
+    static QColor background(DesignWindow *window)
+    {
+        return window->surface()->palette().color(QPalette::Window);
+    }
+    void leaveGame(DesignWindow *game)
+    {
+        dialogs.answers = {true};
+        game->findChild<QAction *>(QStringLiteral("mnuEsci"))->trigger();
+    }
+
+    QTemporaryDir program;
+    WordListStore words = storeOf(kTwelveWords);
+    ScriptedRandom random{};
+    ScriptedDialogs dialogs;
+    Services services{words, random, dialogs, program.path()};
+    const qsizetype baseline = QApplication::topLevelWidgets().size();
+};
+
+TEST_F(ProgramFlowTest, FromTheTitleThroughBothGamesToTheEnd)
+{
+    // The title window: its colour and three pictures; then the first menu's colour.
+    random.append({0.0, 0.5 / 12, 1.5 / 12, 2.5 / 12});
+    random.append({0.0});
+    random.append(boardOnRows());
+    random.append(boardOnRows());
+    showFillingScreen(new FormAvvio(services));
+    QTest::mouseClick(onlyWindow<FormAvvio>()->surface(), Qt::LeftButton, {}, QPoint(5, 5));
+
+    FormMenu *menu = onlyWindow<FormMenu>();
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(background(menu), QColor(0xFF, 0xC0, 0xC0));
+    press(menu, "Command13");
+
+    // Every word found: the board is replaced at once.
+    FormCruciPuzzle *wordSearch = onlyWindow<FormCruciPuzzle>();
+    ASSERT_TRUE(wordSearch);
+    for (int row = 0; row < 10; ++row) {
+        for (int column = 0; column < int(kTwelveWords[row].size()); ++column)
+            QTest::mouseClick(wordSearch->surface()->label("Label1", row * 10 + column),
+                              Qt::LeftButton);
+    }
+    EXPECT_EQ(wordSearch->game().RightAnswers(), 10);
+    EXPECT_EQ(wordSearch->game().WrongAnswers(), 0);
+    EXPECT_EQ(random.used(), random.scripted()) << "a second board was built";
+
+    random.append({0.5});
+    leaveGame(wordSearch);
+    menu = onlyWindow<FormMenu>();
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(background(menu), QColor(0xC0, 0x40, 0x00)) << "a new colour for the new menu";
+
+    random.append(dealInOrder());
+    press(menu, "Command15");
+    FormMemory *memory = onlyWindow<FormMemory>();
+    ASSERT_TRUE(memory);
+    QTimer *pause = memory->findChild<QTimer *>(QStringLiteral("Timer1"));
+    for (int card = 0; card < 12; ++card) {
+        for (int turned : {card, card + 12})
+            QTest::mouseClick(memory->surface()->label("Label2", turned), Qt::LeftButton, {},
+                              QPoint(5, 5));
+        QMetaObject::invokeMethod(pause, "timeout");
+    }
+    EXPECT_EQ(memory->surface()->label("Label3")->text(), QStringLiteral("mosse =  12"));
+
+    random.append({0.9});
+    leaveGame(memory);
+    menu = onlyWindow<FormMenu>();
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(background(menu), QColor(0xFF, 0xC0, 0xFF));
+
+    dialogs.answers = {true};
+    press(menu, "BottoneEsci");
+    discardClosedWindows();
+    EXPECT_TRUE(openWindows().isEmpty());
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), baseline) << "every window discarded";
+    EXPECT_EQ(random.used(), random.scripted());
+
+    QStringList questions;
+    for (const ScriptedDialogs::Shown &box : dialogs.shown)
+        questions << box.text;
+    EXPECT_EQ(questions, (QStringList{"Vuoi tornare al menù? ", "vuoi tornare al menù? ",
+                                      "sicuro di voler terminare?"}));
+}
+
+} // namespace

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Takes the README's screenshots of the program under Xvfb: docs/title.png.
+# Takes the README's screenshots of the four windows under Xvfb at 1280 x 800, by playing the
+# program as a pupil would: docs/title.png, docs/menu.png, docs/wordsearch.png, docs/memory.png.
 # Usage: tools/screenshots.sh [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,14 +9,27 @@ build=${1:-build}
 tools/install-missing.sh imagemagick xvfb xauth xdotool
 
 if [ "${IN_XVFB:-}" = 1 ]; then
-  (cd "$build" && ./zibaldo) &
+  (cd "$build" && exec ./zibaldo) &
   pid=$!
+  trap 'kill "$pid" 2>/dev/null' EXIT
+  shot() { sleep "${2:-1}"; xdotool mousemove 1279 799; sleep 0.2; import -window root "docs/$1.png"; }
   timeout 20 xdotool search --sync --onlyvisible --class zibaldo >/dev/null
+  shot title
+  xdotool mousemove 640 700 click 1 # anywhere on the title window
+  shot menu
+  xdotool mousemove 640 77 click 1 # Crucipuzzle: the menu's column is centred, scale 1.72
+  shot wordsearch
+  xdotool mousemove 20 10 click 1 # Esci, in the menu bar
   sleep 1
-  import -window root docs/title.png
-  kill "$pid"
+  box=$(xdotool search --onlyvisible --class zibaldo | tail -n 1)
+  xdotool windowfocus --sync "$box" key Return # Yes, back to the menu
+  sleep 1
+  xdotool mousemove 640 180 click 1 # Memory
+  sleep 1
+  xdotool mousemove 243 113 click 1 mousemove 402 257 click 1 # two cards, up for 1.5 s
+  shot memory 0.3
   exit 0
 fi
 
 IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$build"
-echo "written: docs/title.png"
+echo "written: docs/title.png docs/menu.png docs/wordsearch.png docs/memory.png"

@@ -50,4 +50,6 @@ void showFillingScreen(QWidget *window)
     if (screen)
         window->setGeometry(screen->availableGeometry());
     window->showMaximized();
+    // The window shown in place of another takes the keyboard at once.
+    window->activateWindow();
 }

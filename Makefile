@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
 CMAKE_QUIET = --log-level=WARNING
-.PHONY: setup build run test test-sanitize fuzz bench clean
+.PHONY: setup build run test test-sanitize fuzz bench bench-startup clean
 
 setup:
 	@tools/setup.sh
@@ -52,6 +52,10 @@ fuzz: setup
 
 bench: build
 	@cd $(BUILD) && ./bench/zibaldo_bench
+
+# Zibaldo's start-up against a program that only opens an empty window, under Xvfb.
+bench-startup: build
+	@bench/startup.sh $(BUILD)
 
 clean:
 	@rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

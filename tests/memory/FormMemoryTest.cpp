@@ -141,10 +141,7 @@ TEST_F(FormMemoryTest, EsciAsksAndYesGoesBackToTheMenu)
     EXPECT_TRUE(timer()->isActive());
 
     esci->trigger();
-    EXPECT_EQ(openWindows(), QStringList{QStringLiteral("FormMenu")});
-    discardClosedWindows();
-    EXPECT_TRUE(form.isNull());
-    discardWindows();
+    expectReplacedByMenu(form);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #include "menu/FormMenu.h"
+#include "menu/GameRequirements.h"
 
 #include "app/WordListStore.h"
 #include "memory/Deals.h"
-#include "memory/FormMemory.h"
 #include "platform/DesignButton.h"
 #include "platform/DesignSurface.h"
 #include "platform/Services.h"
@@ -52,12 +52,6 @@ protected:
     Services services{words, random, dialogs, program.path()};
     QPointer<FormMenu> form;
 };
-
-// A board of the one word SOLE, laid on the top row.
-std::vector<double> boardOfSole()
-{
-    return BoardScript().pick(1, 1).attempt(4, BoardScript::Right, 0, 0).fill(96).draws();
-}
 
 TEST_F(FormMenuTest, ButtonsStandInTheirColumnWithTheMenuCursorAndEsciHoldingTheFocus)
 {
@@ -109,29 +103,6 @@ TEST_F(FormMenuTest, EnterOrSpaceRightAfterOpeningAsksToEndAndOnlyYesEnds)
     EXPECT_TRUE(form.isNull());
 }
 
-TEST_F(FormMenuTest, EachGameOpensInPlaceOfTheMenu)
-{
-    open();
-    random.append(dealInOrder());
-    click("Command15");
-    EXPECT_EQ(openWindows(), QStringList{"FormMemory"});
-    discardClosedWindows();
-    EXPECT_TRUE(form.isNull());
-    EXPECT_EQ(random.used(), random.scripted());
-    discardWindows();
-
-    loadWords(words, {"sole"});
-    random.append({0.0});
-    random.append(boardOfSole());
-    open();
-    click("Command13");
-    auto *game = openWindow<FormCruciPuzzle>();
-    ASSERT_TRUE(game);
-    EXPECT_EQ(openWindows(), QStringList{"FormCruciPuzzle"});
-    EXPECT_EQ(game->game().board().BoardWords[1], QStringLiteral("sole"));
-    EXPECT_TRUE(dialogs.shown.empty());
-}
-
 TEST_F(FormMenuTest, AGameTheListIsTooPoorForIsRefusedAndTheMenuStays)
 {
     loadWords(words, {"precipitevolissimevolmente"});
@@ -139,12 +110,9 @@ TEST_F(FormMenuTest, AGameTheListIsTooPoorForIsRefusedAndTheMenuStays)
     click("Command13");
     click("Command15");
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].kind, Kind::Critical);
-    EXPECT_EQ(dialogs.shown[0].text,
-              QStringLiteral("Il Crucipuzzle ha bisogno di almeno una parola da 1 a 10 lettere: "
-                             "la lista ha 1 parola, più lunga di 10 lettere o vuota."));
-    EXPECT_EQ(dialogs.shown[1].text,
-              QStringLiteral("Il Memory ha bisogno di almeno 12 parole: la lista ne ha solo 1."));
+    EXPECT_EQ(dialogs.shown[0].text, wordSearchRefusal(words));
+    EXPECT_EQ(dialogs.shown[1].text, memoryRefusal(words));
+    EXPECT_EQ(dialogs.shown[1].kind, Kind::Critical);
     EXPECT_EQ(openWindows(), QStringList{"FormMenu"});
 }
 
@@ -189,18 +157,6 @@ TEST_F(FormMenuTest, LoadingAnotherList)
     EXPECT_EQ(words.WordCount(), 12);
     EXPECT_EQ(words.WordList(1), QStringLiteral("cane"));
 
-    // A good list: no message.
-    const std::size_t before = dialogs.shown.size();
-    dialogs.fileNames = {listFile("animali.txt", "sole\r\nluna\r\n")};
-    click("Command1");
-    EXPECT_EQ(dialogs.shown.size(), before + 1);
-    EXPECT_EQ(words.WordCount(), 2);
-
-    // Cancelled after a good choice: the message again, and the new list stays.
-    click("Command1");
-    EXPECT_EQ(lastShown().text, QStringLiteral("Non hai scelto nessuna lista!"));
-    EXPECT_EQ(words.WordCount(), 2);
-
     // Too long: cut, used, and said.
     QByteArray longList;
     for (int i = 1; i <= 501; ++i)
@@ -210,7 +166,22 @@ TEST_F(FormMenuTest, LoadingAnotherList)
     EXPECT_EQ(lastShown().kind, Kind::Information);
     EXPECT_TRUE(lastShown().text.contains(QStringLiteral("500")));
     EXPECT_EQ(words.WordCount(), 500);
-    EXPECT_EQ(openWindows(), QStringList{"FormMenu"});
+
+    // A good list: no message.
+    const std::size_t before = dialogs.shown.size();
+    dialogs.fileNames = {listFile("sole.txt", "sole\r\n")};
+    click("Command1");
+    EXPECT_EQ(dialogs.shown.size(), before + 1);
+    EXPECT_EQ(words.WordCount(), 1);
+
+    // Cancelled after a good choice: the message again, and the good list stays for the next game.
+    click("Command1");
+    EXPECT_EQ(lastShown().text, QStringLiteral("Non hai scelto nessuna lista!"));
+    random.append(BoardScript().pick(1, 1).attempt(4, BoardScript::Right, 0, 0).fill(96).draws());
+    click("Command13");
+    auto *game = openWindow<FormCruciPuzzle>();
+    ASSERT_TRUE(game);
+    EXPECT_EQ(game->game().board().BoardWords[1], QStringLiteral("sole"));
 }
 
 } // namespace

@@ -132,14 +132,10 @@ TEST_F(FormAvvioTest, AClickOnTheWindowAPictureOrTheTitleOpensTheMenu)
     for (const auto &target : {+clickOn, +secondPicture, +title}) {
         // The last draw is the menu's colour.
         ScriptedRandom random{0.0, 0.0, 0.5, 0.9, 0.0};
-        QPointer<FormAvvio> form = open(random);
-        QWidget *widget = target(form);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
-        EXPECT_EQ(openWindows(), QStringList{QStringLiteral("FormMenu")});
-        discardClosedWindows();
-        EXPECT_TRUE(form.isNull());
+        FormAvvio *form = open(random);
+        QTest::mouseClick(target(form), Qt::LeftButton, {}, QPoint(5, 5));
+        expectReplacedByMenu(form);
         EXPECT_EQ(random.used(), random.scripted());
-        discardWindows();
     }
 }
 

@@ -41,6 +41,8 @@ QString QtDialogs::openFileName(QWidget *parent, const QString &folder, const QS
     // Qt's own dialog on every desktop: its filters match in any letter case, and it shows a
     // filter by its name alone ("*.TXT" for "*.TXT (*.txt)").
     QFileDialog dialog(parent, QString(), folder, filter);
+    // The program's one file dialog: the menu's, for another word list.
+    dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (dialog.exec() != QDialog::Accepted)

@@ -17,18 +17,20 @@ namespace {
 
 struct SeenInDialog
 {
+    QString name;
     QString filter;
     QStringList files;
 };
 
-// Once the dialog is open, notes its filter and the files it lists, then types `answer` and
-// presses Return, or presses Escape when `answer` is empty.
+// Once the dialog is open, notes its name, its filter and the files it lists, then types `answer`
+// and presses Return, or presses Escape when `answer` is empty.
 void answerFileDialog(const QString &folder, const QString &answer, SeenInDialog &seen)
 {
     QTimer::singleShot(0, [=, &seen] {
         auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
+        seen.name = dialog->objectName();
         seen.filter =
             dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText();
         auto *model = dialog->findChild<QFileSystemModel *>();
@@ -61,6 +63,7 @@ TEST(QtDialogs, TheListDialogShowsTextFilesInAnyCaseAndCancelChoosesNothing)
     answerFileDialog(folder.path(), QStringLiteral("FRUTTA.TXT"), seen);
     EXPECT_EQ(dialogs.openFileName(nullptr, folder.path(), QStringLiteral("*.TXT (*.txt)")),
               folder.filePath(QStringLiteral("FRUTTA.TXT")));
+    EXPECT_EQ(seen.name, QStringLiteral("CommonDialog1"));
     EXPECT_EQ(seen.filter, QStringLiteral("*.TXT"));
     EXPECT_EQ(seen.files, (QStringList{"animali.txt", "Cose.Txt", "FRUTTA.TXT"}));
 

@@ -41,12 +41,12 @@ test-sanitize: setup
 # libFuzzer on the word list reader, for FUZZ_SECONDS seconds.
 fuzz: setup
 	@echo "== building the word list fuzzer in $(FUZZ_BUILD)/"
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZIBALDO_FUZZ=ON \
+	  -DBUILD_TESTING=OFF -DZIBALDO_BENCHMARKS=OFF $(CMAKE_QUIET)
+	@cmake --build $(FUZZ_BUILD) --target zibaldo_wordlist_fuzz -j $(JOBS)
 	@mkdir -p $(FUZZ_BUILD)/corpus
-	@clang++ -std=c++20 -O1 -g -fPIC -fsanitize=fuzzer,address,undefined -Isrc \
-	  $$(pkg-config --cflags Qt6Core) fuzz/WordListFuzz.cpp src/app/WordListFormat.cpp \
-	  src/app/TextDecoding.cpp $$(pkg-config --libs Qt6Core) -o $(FUZZ_BUILD)/wordlist-fuzz
 	@echo "== fuzzing for $(FUZZ_SECONDS) s"
-	@$(FUZZ_BUILD)/wordlist-fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	@$(FUZZ_BUILD)/fuzz/zibaldo_wordlist_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	  $(FUZZ_BUILD)/corpus fuzz/seeds 2>&1 | grep -E "^(Done|stat::number_of_executed_units|==|SUMMARY)|ERROR|crash" ; \
 	  test $${PIPESTATUS[0]} -eq 0
 

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "app/RandomSource.h"
-#include "app/WordListStore.h"
+#include "app/Services.h"
+#include "core/RandomSource.h"
+#include "core/WordListStore.h"
 #include "platform/QtDialogs.h"
-#include "platform/Services.h"
 
 // What a game window is given when the program runs with its bundled word list and pictures.
 struct BundledProgram
 {
-    BundledProgram() { words.LoadWordList(folder + QStringLiteral("/listaparole.txt")); }
+    BundledProgram() { words.loadWordList(folder + QStringLiteral("/listaparole.txt")); }
 
     QString folder = QStringLiteral(ZIBALDO_DATA_DIR);
     WordListStore words;

@@ -2,10 +2,10 @@
 #include "memory/FormMemory.h"
 #include "memory/MemoryGame.h"
 #include "memory/MemoryView.h"
+#include "platform/DesignButton.h"
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
 
-#include "platform/DesignButton.h"
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -16,7 +16,7 @@ public:
     void showWord(int, const QString &) override {}
     void showPicture(int, const QString &) override {}
     void setCoverShown(int, bool) override {}
-    void moveCard(int, GridPlace) override {}
+    void moveCard(int, int) override {}
     void setPauseRunning(bool) override {}
     void setMoveCaption(const QString &) override {}
 };

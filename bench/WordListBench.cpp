@@ -1,4 +1,4 @@
-#include "app/WordListStore.h"
+#include "core/WordListStore.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -24,7 +24,7 @@ void loadFiveHundredWords(benchmark::State &state)
     const QString path = writeList(folder, "500.txt", bytes);
     WordListStore store;
     for (auto _ : state)
-        benchmark::DoNotOptimize(store.LoadWordList(path));
+        benchmark::DoNotOptimize(store.loadWordList(path));
 }
 BENCHMARK(loadFiveHundredWords)->Unit(benchmark::kMicrosecond);
 
@@ -40,7 +40,7 @@ void loadHundredMegabytesOfFields(benchmark::State &state)
     bytes.clear();
     WordListStore store;
     for (auto _ : state)
-        benchmark::DoNotOptimize(store.LoadWordList(path));
+        benchmark::DoNotOptimize(store.loadWordList(path));
 }
 BENCHMARK(loadHundredMegabytesOfFields)->Unit(benchmark::kMicrosecond);
 

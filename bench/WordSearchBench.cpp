@@ -1,6 +1,6 @@
 #include "BundledProgram.h"
-#include "app/RandomSource.h"
-#include "app/WordListStore.h"
+#include "core/RandomSource.h"
+#include "core/WordListStore.h"
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
 #include "wordsearch/CruciPuzzleBoard.h"
@@ -12,44 +12,31 @@
 
 namespace {
 
-class NoPictures final : public WordPictures
-{
-public:
-    void showPicture(int) override {}
-    void clearPicture(int) override {}
-};
-
-void buildBoard(CruciPuzzleBoard &board)
-{
-    board.ClearBoard();
-    board.LeggiDirezioni();
-    board.LeggiParole();
-    board.WordsPlaced = 0;
-    board.WordsTried = 0;
-    board.InserisciParole();
-}
-
 void buildTypicalBoard(benchmark::State &state)
 {
     BundledProgram program;
-    NoPictures pictures;
-    CruciPuzzleBoard board(program.words, program.random, pictures);
-    for (auto _ : state) {
-        buildBoard(board);
-        benchmark::DoNotOptimize(board.cells);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CruciPuzzleBoard::build(program.words, program.random));
 }
 BENCHMARK(buildTypicalBoard)->Unit(benchmark::kMicrosecond);
 
-// Real draws while the words are picked, then every draw 0: each attempt of a ten-letter word
-// runs up the first column, where the first word agrees with every later one but in one letter.
-// So each later word is checked over ten cells 1001 times before it is given up.
+// Ten words of the list below drawn in order, ABCDEFGHIL first; then every draw 0: each attempt
+// of a ten-letter word runs up the first column, where the first word agrees with every later one
+// but in one letter. So each later word is checked over ten cells 1001 times before it is given
+// up.
 class StuckRandom final : public RandomSource
 {
 public:
-    double draw() override { return stuck ? 0.0 : real.draw(); }
-    ProgramRandom real{1};
-    bool stuck = false;
+    static constexpr int kWords = 21;
+
+    double draw() override
+    {
+        return next_ < CruciPuzzleBoard::kWordsPerBoard ? (next_++ + 0.5) / kWords : 0.0;
+    }
+    void rewind() { next_ = 0; }
+
+private:
+    int next_ = 0;
 };
 
 void buildBoardOfWordsThatNeverFit(benchmark::State &state)
@@ -58,28 +45,18 @@ void buildBoardOfWordsThatNeverFit(benchmark::State &state)
     QTemporaryFile list;
     list.open();
     list.write("ABCDEFGHIL\r\n");
-    for (int i = 0; i < 20; ++i)
+    for (int i = 1; i < StuckRandom::kWords; ++i)
         list.write("ABCDEFGHIZ\r\n");
     list.close();
-    store.LoadWordList(list.fileName());
+    store.loadWordList(list.fileName());
     StuckRandom random;
-    NoPictures pictures;
-    CruciPuzzleBoard board(store, random, pictures);
+    std::size_t placed = 0;
     for (auto _ : state) {
-        state.PauseTiming();
-        do {
-            random.stuck = false;
-            board.ClearBoard();
-            board.LeggiDirezioni();
-            board.LeggiParole();
-        } while (board.BoardWords[1] != QStringLiteral("ABCDEFGHIL"));
-        board.WordsPlaced = 0;
-        board.WordsTried = 0;
-        random.stuck = true;
-        state.ResumeTiming();
-        board.InserisciParole();
+        random.rewind();
+        const CruciPuzzleBoard board = CruciPuzzleBoard::build(store, random);
+        placed = board.laidWords.size();
     }
-    state.counters["placed"] = board.WordsPlaced;
+    state.counters["placed"] = double(placed);
 }
 BENCHMARK(buildBoardOfWordsThatNeverFit)->Unit(benchmark::kMicrosecond);
 
@@ -96,7 +73,7 @@ void solveAndPaintNewBoard(benchmark::State &state)
         const auto &cells = form->game().board().cells;
         int last = -1;
         for (int i = 0; i < CruciPuzzleBoard::kCells; ++i) {
-            if (cells[std::size_t(i)].Owner == 0)
+            if (cells[std::size_t(i)].owner == 0 || cells[std::size_t(i)].found)
                 continue;
             if (last >= 0)
                 QTest::mouseClick(form->surface()->label("Label1", last), Qt::LeftButton);
@@ -107,7 +84,7 @@ void solveAndPaintNewBoard(benchmark::State &state)
         QTest::mouseClick(form->surface()->label("Label1", last), Qt::LeftButton);
         benchmark::DoNotOptimize(form->grab());
     }
-    state.counters["words found"] = form->game().RightAnswers();
+    state.counters["words found"] = form->game().rightAnswers();
     delete form;
 }
 BENCHMARK(solveAndPaintNewBoard)->Unit(benchmark::kMillisecond);

@@ -1,6 +1,6 @@
 // Feeds raw bytes to the word list reader: whole, and in two parts as a long file is read.
-#include "app/TextDecoding.h"
-#include "app/WordListFormat.h"
+#include "core/TextDecoding.h"
+#include "core/WordListFormat.h"
 
 #include <cstdint>
 #include <cstdlib>

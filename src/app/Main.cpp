@@ -1,10 +1,9 @@
-#include "app/RandomSource.h"
-#include "app/WordListStore.h"
-#include "platform/DesignWindow.h"
+#include "Navigator.h"
+#include "Services.h"
+#include "core/RandomSource.h"
+#include "core/WordListStore.h"
 #include "platform/Fonts.h"
 #include "platform/QtDialogs.h"
-#include "platform/Services.h"
-#include "title/FormAvvio.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,7 +14,7 @@ namespace {
 
 // Seeds the draws, reads the default word list and opens the title window. Without its list the
 // program cannot run: it says why and ends with a failure status.
-int Main(QApplication &application)
+int run(QApplication &application)
 {
     installFontSubstitutions();
     // The file dialog speaks Italian where Qt's translations are installed.
@@ -29,7 +28,7 @@ int Main(QApplication &application)
     const QString folder = QCoreApplication::applicationDirPath();
 
     const QString listPath = QDir(folder).filePath(QStringLiteral("listaparole.txt"));
-    const LoadResult loaded = words.LoadWordList(listPath);
+    const LoadResult loaded = words.loadWordList(listPath);
     const QString report = loadReportText(listPath, loaded);
     if (!loaded.loaded()) {
         dialogs.critical(nullptr,
@@ -41,7 +40,8 @@ int Main(QApplication &application)
         dialogs.information(nullptr, report);
 
     Services services{words, random, dialogs, folder};
-    showFillingScreen(new FormAvvio(services));
+    Navigator navigator(services);
+    navigator.start();
     return application.exec();
 }
 
@@ -50,5 +50,5 @@ int Main(QApplication &application)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
-    return Main(application);
+    return run(application);
 }

@@ -1,43 +1,38 @@
 #include "FormMemory.h"
 
 #include "MemoryLayout.h"
-#include "menu/FormMenu.h"
+#include "app/Services.h"
 #include "platform/DesignButton.h"
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
-#include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureFiles.h"
-#include "platform/Services.h"
 
-#include <QAction>
 #include <QTimer>
 
 FormMemory::FormMemory(Services &services, QWidget *parent)
-    : DesignWindow("FormMemory", kMemoryLayout, parent), services_(services),
-      game_(*this, services.random, services.words), Timer1(new QTimer(this))
+    : GameWindow(kMemoryForm, kMemoryLayout, services.dialogs,
+                 QStringLiteral("vuoi tornare al menù? "), parent),
+      services_(services), game_(*this, services.random, services.words),
+      pauseTimer_(new QTimer(this))
 {
     setBackground(0x00800080);
     for (int slot = 0; slot < kSlots; ++slot) {
-        pictureFaces_[std::size_t(slot)] = surface()->picture("Image1", slot);
-        wordFaces_[std::size_t(slot)] = surface()->label("Label1", slot);
+        pictureFaces_[std::size_t(slot)] = surface()->picture(kPictureFace, slot);
+        wordFaces_[std::size_t(slot)] = surface()->label(kWordFace, slot);
     }
     for (int card = 0; card < kCards; ++card) {
-        covers_[std::size_t(card)] = surface()->label("Label2", card);
+        covers_[std::size_t(card)] = surface()->label(kCover, card);
         connect(covers_[std::size_t(card)], &DesignControl::clicked, this,
                 [this](int index) { game_.coverClicked(index); });
     }
 
-    connect(surface()->button("Command1"), &QPushButton::clicked, this,
-            [this] { game_.restart(); });
+    connect(surface()->button(kRestart), &QPushButton::clicked, this, [this] { game_.restart(); });
 
-    connect(addMenuCommand("mnuEsci", QStringLiteral("Esci")), &QAction::triggered, this,
-            &FormMemory::askToLeave);
-
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(MemoryGame::kPauseMilliseconds);
-    connect(Timer1, &QTimer::timeout, this, [this] { game_.pauseOver(); });
-    Timer1->start();
+    pauseTimer_->setObjectName(QString::fromLatin1(kPauseTimer));
+    pauseTimer_->setInterval(MemoryGame::kPauseMilliseconds);
+    connect(pauseTimer_, &QTimer::timeout, this, [this] { game_.pauseOver(); });
+    pauseTimer_->start();
 }
 
 void FormMemory::activate()
@@ -67,8 +62,9 @@ void FormMemory::setCoverShown(int card, bool shown)
     covers_[std::size_t(card)]->setVisible(shown);
 }
 
-void FormMemory::moveCard(int card, GridPlace place)
+void FormMemory::moveCard(int card, int position)
 {
+    const GridPlace place = gridPlace(position);
     surface()->moveControl(covers_[std::size_t(card)], place.left, place.top);
     surface()->moveControl(faceOf(card), place.left, place.top);
 }
@@ -76,19 +72,12 @@ void FormMemory::moveCard(int card, GridPlace place)
 void FormMemory::setPauseRunning(bool running)
 {
     if (running)
-        Timer1->start();
+        pauseTimer_->start();
     else
-        Timer1->stop();
+        pauseTimer_->stop();
 }
 
 void FormMemory::setMoveCaption(const QString &caption)
 {
-    surface()->label("Label3")->setText(caption);
-}
-
-void FormMemory::askToLeave()
-{
-    // A pause that ends while the question is open is settled at once; No leaves the game as is.
-    if (services_.dialogs.question(this, QStringLiteral("vuoi tornare al menù? ")))
-        passTo(new FormMenu(services_));
+    surface()->label(kMoveCount)->setText(caption);
 }

@@ -2,7 +2,7 @@
 
 #include "MemoryGame.h"
 #include "MemoryView.h"
-#include "platform/DesignWindow.h"
+#include "platform/GameWindow.h"
 
 #include <array>
 
@@ -13,7 +13,7 @@ struct Services;
 
 // The memory game's window: it passes the pupil's clicks and the pause's end to the game and shows
 // what the game tells it.
-class FormMemory : public DesignWindow, private MemoryView
+class FormMemory : public GameWindow, private MemoryView
 {
     Q_OBJECT
 
@@ -29,16 +29,15 @@ private:
     void showWord(int slot, const QString &word) override;
     void showPicture(int slot, const QString &word) override;
     void setCoverShown(int card, bool shown) override;
-    void moveCard(int card, GridPlace place) override;
+    void moveCard(int card, int position) override;
     void setPauseRunning(bool running) override;
     void setMoveCaption(const QString &caption) override;
 
     QWidget *faceOf(int card) const;
-    void askToLeave();
 
     Services &services_;
     MemoryGame game_;
-    QTimer *Timer1;
+    QTimer *pauseTimer_;
     std::array<DesignLabel *, kCards> covers_{};
     std::array<PictureBox *, kSlots> pictureFaces_{};
     std::array<DesignLabel *, kSlots> wordFaces_{};

@@ -1,18 +1,18 @@
 #include "MemoryDeck.h"
 
-#include "app/RandomSource.h"
-#include "app/WordListStore.h"
+#include "core/RandomSource.h"
+#include "core/WordListStore.h"
 
-SlotWords LeggiParole(RandomSource &random, const WordListStore &words)
+SlotWords drawDealWords(RandomSource &random, const WordListStore &words)
 {
-    const std::vector<qint16> picks = drawDistinctWordIndices(random, words.WordCount(), kSlots);
+    const std::vector<qint16> picks = drawDistinctWordIndices(random, words.wordCount(), kSlots);
     SlotWords dealt;
     for (std::size_t slot = 0; slot < picks.size(); ++slot)
-        dealt[slot] = words.WordList(picks[slot]);
+        dealt[slot] = words.wordList(picks[slot]);
     return dealt;
 }
 
-CardPlaces mescola(RandomSource &random)
+CardPlaces shuffleCards(RandomSource &random)
 {
     constexpr qint16 kUnplaced = -1;
     CardPlaces marks;

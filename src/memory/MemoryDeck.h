@@ -15,8 +15,8 @@ using CardPlaces = std::array<qint16, kCards>;
 // Twelve different store positions, one draw each and a redraw while a position repeats, written
 // into the slots only once all are drawn. A list of fewer than twelve words fills as many slots as
 // it has words and leaves the others empty, rather than drawing for ever.
-SlotWords LeggiParole(RandomSource &random, const WordListStore &words);
+SlotWords drawDealWords(RandomSource &random, const WordListStore &words);
 
 // Gives each grid position in turn a card: a drawn start card, or the next one not yet placed
 // after it, wrapping from the last card to the first. Exactly one draw per position.
-CardPlaces mescola(RandomSource &random);
+CardPlaces shuffleCards(RandomSource &random);

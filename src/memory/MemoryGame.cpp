@@ -1,8 +1,8 @@
 #include "MemoryGame.h"
 
 #include "MemoryView.h"
-#include "app/Counting.h"
-#include "app/NumberText.h"
+#include "core/Counting.h"
+#include "core/NumberText.h"
 
 MemoryGame::MemoryGame(MemoryView &view, RandomSource &random, const WordListStore &words)
     : view_(view), random_(random), store_(words)
@@ -10,56 +10,56 @@ MemoryGame::MemoryGame(MemoryView &view, RandomSource &random, const WordListSto
 
 PlayPhase MemoryGame::phase() const
 {
-    if (state_.ClicksAccepted)
-        return state_.FirstTurned ? PlayPhase::OneCardUp : PlayPhase::WaitingForFirstCard;
-    return state_.FirstTurned ? PlayPhase::Pause : PlayPhase::NotDealt;
+    if (state_.clicksAccepted)
+        return state_.firstTurned ? PlayPhase::OneCardUp : PlayPhase::WaitingForFirstCard;
+    return state_.firstTurned ? PlayPhase::Pause : PlayPhase::NotDealt;
 }
 
 void MemoryGame::activate()
 {
     view_.setMoveCaption(QStringLiteral("mosse = 0"));
-    Ricomincia();
-    state_.ClicksAccepted = true;
+    deal();
+    state_.clicksAccepted = true;
 }
 
 void MemoryGame::restart()
 {
-    Ricomincia();
+    deal();
     // A restart during the pause would otherwise leave the new board shut for good: only the
     // pause's end opens it, and the deal has cancelled that.
-    state_.ClicksAccepted = true;
+    state_.clicksAccepted = true;
 }
 
-void MemoryGame::Ricomincia()
+void MemoryGame::deal()
 {
-    words_ = LeggiParole(random_, store_);
+    words_ = drawDealWords(random_, store_);
     for (int slot = 0; slot < kSlots; ++slot) {
         view_.showWord(slot, words_[std::size_t(slot)]);
         view_.showPicture(slot, words_[std::size_t(slot)]);
     }
-    state_.FirstTurned = false;
-    state_.MoveCount = 0;
+    state_.firstTurned = false;
+    state_.moveCount = 0;
     for (int card = 0; card < kCards; ++card)
         setFaceUp(card, false);
     view_.setPauseRunning(false);
 
-    places_ = mescola(random_);
+    places_ = shuffleCards(random_);
     for (int card = 0; card < kCards; ++card)
-        view_.moveCard(card, CardPositions[std::size_t(places_[std::size_t(card)])]);
+        view_.moveCard(card, places_[std::size_t(card)]);
 }
 
 void MemoryGame::coverClicked(int card)
 {
-    if (!state_.ClicksAccepted || card < 0 || card >= kCards || isFaceUp(card))
+    if (!state_.clicksAccepted || card < 0 || card >= kCards || isFaceUp(card))
         return;
     setFaceUp(card, true);
-    if (!state_.FirstTurned) {
-        state_.FirstTurned = true;
-        state_.FirstCard = qint16(card);
+    if (!state_.firstTurned) {
+        state_.firstTurned = true;
+        state_.firstCard = qint16(card);
         return;
     }
-    state_.SecondCard = qint16(card);
-    state_.ClicksAccepted = false;
+    state_.secondCard = qint16(card);
+    state_.clicksAccepted = false;
     view_.setPauseRunning(true);
 }
 
@@ -69,14 +69,14 @@ void MemoryGame::pauseOver()
     // Only a pause has a pair to settle; the window's timer also runs before the first deal.
     if (phase() != PlayPhase::Pause)
         return;
-    if (!isPair(state_.FirstCard, state_.SecondCard)) {
-        setFaceUp(state_.FirstCard, false);
-        setFaceUp(state_.SecondCard, false);
+    if (!isPair(state_.firstCard, state_.secondCard)) {
+        setFaceUp(state_.firstCard, false);
+        setFaceUp(state_.secondCard, false);
     }
-    state_.MoveCount = countOneMore(state_.MoveCount);
-    view_.setMoveCaption(QStringLiteral("mosse = ") + numberToText(state_.MoveCount));
-    state_.ClicksAccepted = true;
-    state_.FirstTurned = false;
+    state_.moveCount = countOneMore(state_.moveCount);
+    view_.setMoveCaption(QStringLiteral("mosse = ") + numberToText(state_.moveCount));
+    state_.clicksAccepted = true;
+    state_.firstTurned = false;
 }
 
 void MemoryGame::setFaceUp(int card, bool up)

@@ -12,11 +12,11 @@ class WordListStore;
 // The play state: all zero or false until the first deal.
 struct PlayState
 {
-    bool FirstTurned = false;
-    qint16 FirstCard = 0;
-    qint16 SecondCard = 0;
-    bool ClicksAccepted = false;
-    qint16 MoveCount = 0; // pairs turned since the deal, matched or not
+    bool firstTurned = false;
+    qint16 firstCard = 0;
+    qint16 secondCard = 0;
+    bool clicksAccepted = false;
+    qint16 moveCount = 0; // pairs turned since the deal, matched or not
 };
 
 enum class PlayPhase
@@ -49,7 +49,7 @@ public:
     bool isFaceUp(int card) const { return faceUp_[std::size_t(card)]; }
 
 private:
-    void Ricomincia();
+    void deal();
     void setFaceUp(int card, bool up);
 
     MemoryView &view_;

@@ -5,41 +5,61 @@
 
 #include <array>
 
+inline constexpr const char *kMemoryForm = "FormMemory";
+inline constexpr const char *kRestart = "Command1";
+inline constexpr const char *kMoveCount = "Label3";
+inline constexpr const char *kCover = "Label2";
+inline constexpr const char *kPictureFace = "Image1";
+inline constexpr const char *kWordFace = "Label1";
+inline constexpr const char *kPauseTimer = "Timer1";
+
+// A grid position's top and left corner, in twips.
+struct GridPlace
+{
+    int top;
+    int left;
+};
+
+constexpr GridPlace gridPlace(int position)
+{
+    return {240 + 1200 * (position / kGridColumns), 120 + 1320 * (position % kGridColumns)};
+}
+
 // The memory window's controls, front to back: the covers come before the faces they hide.
 // clang-format off
 inline constexpr ControlDesign kRestartButton =
-    {.name = "Command1", .kind = ControlKind::Button,
+    {.name = kRestart, .kind = ControlKind::Button,
      .left = 5400, .top = 5400, .width = 2055, .height = 735,
      .text = "ricomincia", .font = {"Arial", 14.25, false}, .focusOrder = 0};
 
 inline constexpr ControlDesign kMoveCaption =
-    {.name = "Label3", .kind = ControlKind::Label,
+    {.name = kMoveCount, .kind = ControlKind::Label,
      .left = 2280, .top = 5520, .width = 2175, .height = 615,
      .text = "Label3", .font = {"Arial", 14.25, false},
      .fore = 0x00FFFFFF, .transparent = true};
 
 constexpr ControlDesign memoryCover(int card)
 {
-    return {.name = "Label2", .index = card, .kind = ControlKind::Label,
+    return {.name = kCover, .index = card, .kind = ControlKind::Label,
             .left = 120, .top = 5160, .width = 1215, .height = 1095,
             .back = 0x0080FFFF, .border = true};
 }
 
 constexpr ControlDesign memoryPicture(int slot)
 {
-    const GridPlace place = CardPositions[std::size_t(slot)];
-    return {.name = "Image1", .index = slot, .kind = ControlKind::Image,
+    const GridPlace place = gridPlace(slot);
+    return {.name = kPictureFace, .index = slot, .kind = ControlKind::Image,
             .left = place.left, .top = place.top, .width = 1215, .height = 1095};
 }
 
 inline constexpr std::array<const char *, kSlots> kSampleWords = {
-    "apple", "banana", "beans", "beer", "biscuits", "carrot",
-    "cake", "cheese", "chicken", "chips", "coffee", "eggs"};
+    "mela", "banana", "fagioli", "latte", "biscotti", "carota",
+    "torta", "formaggio", "pollo", "patatine", "pane", "uova"};
 
 constexpr ControlDesign memoryWord(int slot)
 {
-    const GridPlace place = CardPositions[std::size_t(kSlots + slot)];
-    return {.name = "Label1", .index = slot, .kind = ControlKind::Label,
+    const GridPlace place = gridPlace(kSlots + slot);
+    return {.name = kWordFace, .index = slot, .kind = ControlKind::Label,
             .left = place.left, .top = place.top, .width = 1215, .height = 1095,
             .text = kSampleWords[std::size_t(slot)], .font = {"Arial", 11.25, true},
             .back = kSystemWindowBackground, .fore = kSystemWindowText,

@@ -14,8 +14,8 @@ public:
     // The picture of `word` on the picture card of `slot`.
     virtual void showPicture(int slot, const QString &word) = 0;
     virtual void setCoverShown(int card, bool shown) = 0;
-    // Moves a card's cover and its face together onto `place`.
-    virtual void moveCard(int card, GridPlace place) = 0;
+    // Moves a card's cover and its face together onto grid position 0 to 23.
+    virtual void moveCard(int card, int position) = 0;
     virtual void setPauseRunning(bool running) = 0;
     virtual void setMoveCaption(const QString &caption) = 0;
 };

@@ -1,56 +1,31 @@
 #include "FormMenu.h"
 
-#include "GameRequirements.h"
 #include "MenuLayout.h"
-#include "app/InformationBox.h"
-#include "app/Palette.h"
-#include "app/WordListStore.h"
-#include "memory/FormMemory.h"
+#include "app/Services.h"
+#include "core/InformationText.h"
+#include "core/Palette.h"
+#include "core/WordListStore.h"
 #include "platform/DesignButton.h"
 #include "platform/DesignSurface.h"
 #include "platform/Dialogs.h"
-#include "platform/Services.h"
-#include "wordsearch/FormCruciPuzzle.h"
-
-#include <QApplication>
 
 FormMenu::FormMenu(Services &services, QWidget *parent)
-    : DesignWindow("FormMenu", kMenuLayout, parent), services_(services)
+    : DesignWindow(kMenuForm, kMenuLayout, parent), services_(services)
 {
-    setBackground(static_cast<quint32>(ColoreCasuale(services.random)));
-    const auto onClick = [this](const char *button, void (FormMenu::*command)()) {
+    setBackground(static_cast<quint32>(drawPaletteColor(services.random)));
+    const auto onClick = [this](const char *button, auto command) {
         connect(surface()->button(button), &QPushButton::clicked, this, command);
     };
-    onClick("Command13", &FormMenu::startWordSearch);
-    onClick("Command15", &FormMenu::startMemory);
-    onClick("Command14", &FormMenu::showInformation);
-    onClick("Command1", &FormMenu::loadOtherList);
-    onClick("BottoneEsci", &FormMenu::askToEnd);
-}
-
-bool FormMenu::refuse(const QString &reason)
-{
-    if (reason.isEmpty())
-        return false;
-    services_.dialogs.critical(this, reason);
-    return true;
-}
-
-void FormMenu::startWordSearch()
-{
-    if (!refuse(wordSearchRefusal(services_.words)))
-        passTo(new FormCruciPuzzle(services_));
-}
-
-void FormMenu::startMemory()
-{
-    if (!refuse(memoryRefusal(services_.words)))
-        passTo(new FormMemory(services_));
+    onClick(kMenuWordSearch, &FormMenu::wordSearchChosen);
+    onClick(kMenuMemory, &FormMenu::memoryChosen);
+    onClick(kMenuInformation, &FormMenu::showInformation);
+    onClick(kMenuLoadList, &FormMenu::loadOtherList);
+    onClick(kMenuExit, &FormMenu::askToEnd);
 }
 
 void FormMenu::showInformation()
 {
-    MostraInformazioni(services_.dialogs, this);
+    services_.dialogs.information(this, informationText());
 }
 
 void FormMenu::loadOtherList()
@@ -62,7 +37,7 @@ void FormMenu::loadOtherList()
         return;
     }
     // A list that cannot be read leaves the one in use; one that was cut is used all the same.
-    const LoadResult loaded = services_.words.LoadWordList(path);
+    const LoadResult loaded = services_.words.loadWordList(path);
     const QString report = loadReportText(path, loaded);
     if (!loaded.loaded())
         services_.dialogs.critical(
@@ -73,8 +48,6 @@ void FormMenu::loadOtherList()
 
 void FormMenu::askToEnd()
 {
-    if (!services_.dialogs.question(this, QStringLiteral("sicuro di voler terminare?")))
-        return;
-    QApplication::closeAllWindows();
-    QCoreApplication::quit();
+    if (services_.dialogs.question(this, QStringLiteral("sicuro di voler terminare?")))
+        emit quitConfirmed();
 }

@@ -5,7 +5,8 @@
 struct Services;
 
 // The menu window: it leads to the two games, to the information box, to loading another word
-// list, and to the end of the program. A new one, with a new colour, is made at every return.
+// list, and to the end of the program. A new one, with a new colour, is made at every return. It
+// shows the information box and loads lists itself; the rest it asks for.
 class FormMenu : public DesignWindow
 {
     Q_OBJECT
@@ -13,13 +14,15 @@ class FormMenu : public DesignWindow
 public:
     explicit FormMenu(Services &services, QWidget *parent = nullptr);
 
+signals:
+    void wordSearchChosen();
+    void memoryChosen();
+    void quitConfirmed();
+
 private:
-    void startWordSearch();
-    void startMemory();
     void showInformation();
     void loadOtherList();
     void askToEnd();
-    bool refuse(const QString &reason);
 
     Services &services_;
 };

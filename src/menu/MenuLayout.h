@@ -6,27 +6,34 @@
 
 // The menu window's five buttons, top to bottom, in one column. "Esci" comes first in the focus
 // order, so Enter or Space right after the menu opens asks to leave the program.
-// clang-format off
+inline constexpr const char *kMenuForm = "FormMenu";
+inline constexpr const char *kMenuWordSearch = "Command13";
+inline constexpr const char *kMenuMemory = "Command15";
+inline constexpr const char *kMenuLoadList = "Command1";
+inline constexpr const char *kMenuInformation = "Command14";
+inline constexpr const char *kMenuExit = "BottoneEsci";
 inline constexpr const char *kMenuCursor = ":/menu.cur";
 
+// clang-format off
+
 inline constexpr std::array<ControlDesign, 5> kMenuLayout = {{
-    {.name = "Command13", .kind = ControlKind::Button,
+    {.name = kMenuWordSearch, .kind = ControlKind::Button,
      .left = 1920, .top = 240, .width = 3375, .height = 855,
      .text = "Crucipuzzle", .font = {"Arial", 15.75, false},
      .focusOrder = 1, .cursor = kMenuCursor},
-    {.name = "Command15", .kind = ControlKind::Button,
+    {.name = kMenuMemory, .kind = ControlKind::Button,
      .left = 1920, .top = 1200, .width = 3375, .height = 735,
      .text = "Memory", .font = {"Arial", 15.75, false},
      .focusOrder = 3, .cursor = kMenuCursor},
-    {.name = "Command1", .kind = ControlKind::Button,
+    {.name = kMenuLoadList, .kind = ControlKind::Button,
      .left = 1920, .top = 3480, .width = 3375, .height = 735,
      .text = "Carica altra lista di parole", .font = {"Arial", 15.75, false},
      .focusOrder = 4, .cursor = kMenuCursor},
-    {.name = "Command14", .kind = ControlKind::Button,
+    {.name = kMenuInformation, .kind = ControlKind::Button,
      .left = 1920, .top = 4440, .width = 3375, .height = 855,
      .text = "Informazioni", .font = {"Arial", 14.25, false},
      .focusOrder = 2, .cursor = kMenuCursor},
-    {.name = "BottoneEsci", .kind = ControlKind::Button,
+    {.name = kMenuExit, .kind = ControlKind::Button,
      .left = 1920, .top = 5520, .width = 3375, .height = 1215,
      .text = "Esci", .font = {"Arial", 14.25, true},
      .picture = ":/esci.ico", .focusOrder = 0, .cursor = kMenuCursor},

@@ -29,12 +29,6 @@ QAction *DesignWindow::addMenuCommand(const char *name, const QString &caption)
     return command;
 }
 
-void DesignWindow::passTo(QWidget *next)
-{
-    showFillingScreen(next);
-    close();
-}
-
 void DesignWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);

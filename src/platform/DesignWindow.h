@@ -23,10 +23,6 @@ public:
     // A command of its own in the menu bar, with no menu under it.
     QAction *addMenuCommand(const char *name, const QString &caption);
 
-    // Shows the next window, then closes and discards this one, so that some window is always
-    // open.
-    void passTo(QWidget *next);
-
 protected:
     // Runs once, when the window is first shown: a game builds its board here. Coming back to
     // the window after a message box or another program does not run it again.

@@ -1,48 +1,36 @@
 #include "FormAvvio.h"
 
 #include "TitleLayout.h"
-#include "app/Palette.h"
-#include "app/RandomSource.h"
-#include "app/WordListStore.h"
-#include "menu/FormMenu.h"
+#include "app/Services.h"
+#include "core/Palette.h"
+#include "core/RandomSource.h"
+#include "core/WordListStore.h"
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureFiles.h"
-#include "platform/Services.h"
 
 #include <QIcon>
 
-namespace {
-
-constexpr int kPictures = 3;
-
-} // namespace
-
 FormAvvio::FormAvvio(Services &services, QWidget *parent)
-    : DesignWindow("FormAvvio", kTitleLayout, parent), services_(services)
+    : DesignWindow(kTitleForm, kTitleLayout, parent)
 {
     setWindowIcon(QIcon(QStringLiteral(":/zibaldo.ico")));
-    setBackground(static_cast<quint32>(ColoreCasuale(services.random)));
+    setBackground(static_cast<quint32>(drawPaletteColor(services.random)));
 
     // With fewer than three words, as many different pictures as there are words.
     const std::vector<qint16> chosen =
-        drawDistinctWordIndices(services.random, services.words.WordCount(), kPictures);
+        drawDistinctWordIndices(services.random, services.words.wordCount(), kTitlePictures);
     for (int box = 0; box < int(chosen.size()); ++box) {
-        const QString &word = services.words.WordList(chosen[std::size_t(box)]);
+        const QString &word = services.words.wordList(chosen[std::size_t(box)]);
         surface()
-            ->picture("Image1", box)
+            ->picture(kTitlePicture, box)
             ->loadPicture(pictureFileFor(services.programFolder, word));
     }
 
-    connect(surface(), &DesignSurface::clicked, this, &FormAvvio::moveOn);
-    connect(surface()->label("Label2", 0), &DesignControl::clicked, this, &FormAvvio::moveOn);
-    for (int box = 0; box < kPictures; ++box)
-        connect(surface()->picture("Image1", box), &DesignControl::clicked, this,
-                &FormAvvio::moveOn);
-}
-
-void FormAvvio::moveOn()
-{
-    passTo(new FormMenu(services_));
+    connect(surface(), &DesignSurface::clicked, this, &FormAvvio::done);
+    connect(surface()->label(kTitleName, 0), &DesignControl::clicked, this, &FormAvvio::done);
+    for (int box = 0; box < kTitlePictures; ++box)
+        connect(surface()->picture(kTitlePicture, box), &DesignControl::clicked, this,
+                &FormAvvio::done);
 }

@@ -5,7 +5,7 @@
 struct Services;
 
 // The title window: the program's name and three pictures of words drawn from the list, on a
-// colour of the palette. A click anywhere on it moves on.
+// colour of the palette. A click anywhere on it says the pupil is done with it.
 class FormAvvio : public DesignWindow
 {
     Q_OBJECT
@@ -13,8 +13,6 @@ class FormAvvio : public DesignWindow
 public:
     explicit FormAvvio(Services &services, QWidget *parent = nullptr);
 
-private:
-    void moveOn();
-
-    Services &services_;
+signals:
+    void done();
 };

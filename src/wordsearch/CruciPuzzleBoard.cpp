@@ -1,16 +1,16 @@
 #include "CruciPuzzleBoard.h"
 
-#include "app/RandomSource.h"
-#include "app/WordListStore.h"
+#include "core/RandomSource.h"
+#include "core/WordListStore.h"
 
 #include <QLocale>
 #include <algorithm>
-#include <vector>
 
 namespace {
 
-// Which way each direction moves the row and the column, clockwise from up, as the steps
-// of the direction table.
+using Board = CruciPuzzleBoard;
+
+// Which way each direction moves the row and the column, in the order of the steps.
 struct Heading
 {
     int row;
@@ -18,12 +18,10 @@ struct Heading
 };
 constexpr std::array<Heading, 8> kHeadings = {
     {{-1, 0}, {-1, 1}, {0, 1}, {1, 1}, {1, 0}, {1, -1}, {0, -1}, {-1, -1}}};
-static_assert(BoardLetters().letters.size() == CruciPuzzleBoard::kColumns);
-
-constexpr std::array<qint16, 8> kSteps = {-10, -9, 1, 11, 10, 9, -1, -11};
+static_assert(BoardLetters().letters.size() == Board::kColumns);
 static_assert([] {
-    for (std::size_t d = 0; d < kSteps.size(); ++d)
-        if (kSteps[d] != kHeadings[d].row * CruciPuzzleBoard::kColumns + kHeadings[d].column)
+    for (std::size_t d = 0; d < Board::kSteps.size(); ++d)
+        if (Board::kSteps[d] != kHeadings[d].row * Board::kColumns + kHeadings[d].column)
             return false;
     return true;
 }());
@@ -45,11 +43,186 @@ bool splitCharacters(QStringView text, BoardLetters &split)
     return true;
 }
 
+// Builds one board, keeping the draws in their order: the words, then for each attempt the
+// direction, the row and the column, then the fill letters.
+class BoardGenerator
+{
+public:
+    BoardGenerator(const WordListStore &words, RandomSource &random, Board &board)
+        : words_(words), random_(random), board_(board)
+    {}
+
+    void run()
+    {
+        LeggiDirezioni();
+        LeggiParole();
+        InserisciParole();
+    }
+
+private:
+    // Takes the step of each direction.
+    void LeggiDirezioni();
+    // Draws the board's words from those of the list that fit.
+    void LeggiParole();
+    // Lays the words slot after slot, giving one up once its conflicts pass the budget.
+    void InserisciParole();
+    // Checks the drawn place of the word against the letters already on the board.
+    void ControllaSpazi();
+    // Writes the word on the board at its drawn place.
+    void SistemaParola();
+    // Fills every empty cell with a random letter.
+    void RiempiAltriSpazi();
+
+    void drawStartCell();
+    void moveToNextSlot();
+
+    const WordListStore &words_;
+    RandomSource &random_;
+    Board &board_;
+
+    std::array<int, 8> directions_{};
+    std::array<QString, Board::kWordsPerBoard + 1> boardWords_; // slot 0 unused
+    std::array<BoardLetters, Board::kWordsPerBoard + 1> boardLetters_;
+    // How many cells each slot owns while the board is being built.
+    std::array<int, Board::kWordsPerBoard + 1> ownedCells_{};
+    int wordCount_ = 0;
+    int wordSlot_ = 1;
+    int wordLength_ = 0;
+    int directionIndex_ = 0;
+    int startCell_ = 0;
+    bool wordFits_ = false;
+    int wordsTried_ = 0;
+    int conflicts_ = 0;
+};
+
+void BoardGenerator::LeggiDirezioni()
+{
+    directions_ = Board::kSteps;
+}
+
+void BoardGenerator::LeggiParole()
+{
+    // Words too long for the grid, or empty, stay in the list for the memory game; the draws
+    // run over the rest, so a board never waits for words the list does not have.
+    std::vector<qint16> usableWords;
+    for (qint16 i = 1; i <= words_.wordCount(); ++i)
+        if (fitsOnBoard(words_.wordList(i)))
+            usableWords.push_back(i);
+    const std::vector<qint16> picks =
+        drawDistinctWordIndices(random_, qint16(usableWords.size()), Board::kWordsPerBoard);
+
+    wordCount_ = int(picks.size());
+    for (int slot = 1; slot <= wordCount_; ++slot) {
+        boardWords_[slot] = words_.wordList(usableWords[std::size_t(picks[slot - 1] - 1)]);
+        boardLetters_[slot] = boardLettersOf(boardWords_[slot]);
+    }
+}
+
+void BoardGenerator::InserisciParole()
+{
+    while (wordsTried_ < wordCount_) {
+        wordLength_ = boardLetters_[wordSlot_].length;
+        directionIndex_ = drawBelow(random_, 8);
+        drawStartCell();
+        ControllaSpazi();
+        if (wordFits_) {
+            SistemaParola();
+            ++wordsTried_;
+            conflicts_ = 0;
+            moveToNextSlot();
+        }
+        if (conflicts_ > Board::kConflictBudget) {
+            board_.givenUp << boardWords_[wordSlot_];
+            ++wordsTried_;
+            moveToNextSlot();
+            conflicts_ = 0;
+        }
+    }
+    RiempiAltriSpazi();
+}
+
+// A coordinate that the direction increases starts in 0 to 10 - L, one that it decreases in
+// L - 1 to 9, one that it keeps in 0 to 9: every attempt lies inside the grid. Row first.
+void BoardGenerator::drawStartCell()
+{
+    const int room = Board::kColumns + 1 - wordLength_;
+    const auto start = [&](int heading) {
+        if (heading > 0)
+            return drawBelow(random_, room);
+        if (heading < 0)
+            return drawBelow(random_, room) + wordLength_ - 1;
+        return drawBelow(random_, Board::kColumns);
+    };
+    const int row = start(kHeadings[std::size_t(directionIndex_)].row);
+    const int column = start(kHeadings[std::size_t(directionIndex_)].column);
+    startCell_ = row * Board::kColumns + column;
+}
+
+void BoardGenerator::moveToNextSlot()
+{
+    wordSlot_ = wordSlot_ % Board::kWordsPerBoard + 1;
+}
+
+void BoardGenerator::ControllaSpazi()
+{
+    const auto &letters = boardLetters_[wordSlot_].letters;
+    const int step = directions_[std::size_t(directionIndex_)];
+    std::array<int, Board::kWordsPerBoard + 1> shared{};
+    wordFits_ = true;
+    int cell = startCell_;
+    for (int j = 0; j < wordLength_; ++j, cell += step) {
+        const BoardCell &here = board_.cells[std::size_t(cell)];
+        if (here.owner == 0)
+            continue;
+        // Both letters are capitals already: a word's letters are put on the board that way.
+        if (letters[std::size_t(j)] != here.letter) {
+            wordFits_ = false;
+            ++conflicts_;
+        } else {
+            ++shared[std::size_t(here.owner)];
+        }
+    }
+    if (!wordFits_)
+        return;
+    // A word whose every cell would pass to this one could never be found: no room here.
+    for (int slot = 1; slot <= Board::kWordsPerBoard; ++slot) {
+        if (shared[std::size_t(slot)] > 0 && shared[std::size_t(slot)] == ownedCells_[slot]) {
+            wordFits_ = false;
+            ++conflicts_;
+            return;
+        }
+    }
+}
+
+void BoardGenerator::SistemaParola()
+{
+    board_.laidWords.push_back({wordSlot_, boardWords_[wordSlot_], startCell_, directionIndex_});
+    const auto &letters = boardLetters_[wordSlot_].letters;
+    const int step = directions_[std::size_t(directionIndex_)];
+    int cell = startCell_;
+    for (int j = 0; j < wordLength_; ++j, cell += step) {
+        BoardCell &here = board_.cells[std::size_t(cell)];
+        if (here.owner != 0)
+            --ownedCells_[std::size_t(here.owner)];
+        here.letter = letters[std::size_t(j)];
+        here.owner = qint16(wordSlot_);
+        ++ownedCells_[std::size_t(wordSlot_)];
+    }
+}
+
+void BoardGenerator::RiempiAltriSpazi()
+{
+    for (BoardCell &cell : board_.cells)
+        if (cell.letter == 0)
+            cell.letter = Board::kFillLetters[std::size_t(
+                drawBelow(random_, int(Board::kFillLetters.size())))];
+}
+
 } // namespace
 
 bool fitsOnBoard(const QString &word)
 {
-    constexpr int most = CruciPuzzleBoard::kColumns;
+    constexpr int most = Board::kColumns;
     if (word.isEmpty() || word.size() > 2 * most)
         return false;
     if (word.size() <= most)
@@ -72,139 +245,16 @@ BoardLetters boardLettersOf(const QString &word)
     return original;
 }
 
-CruciPuzzleBoard::CruciPuzzleBoard(const WordListStore &words, RandomSource &random,
-                                   WordPictures &pictures)
-    : words_(words), random_(random), pictures_(pictures)
-{}
-
-void CruciPuzzleBoard::LeggiDirezioni()
+CruciPuzzleBoard CruciPuzzleBoard::build(const WordListStore &words, RandomSource &random)
 {
-    Directions = kSteps;
+    CruciPuzzleBoard board;
+    BoardGenerator(words, random, board).run();
+    return board;
 }
 
-void CruciPuzzleBoard::LeggiParole()
+const LaidWord *CruciPuzzleBoard::laidWord(int slot) const
 {
-    // Words too long for the grid, or empty, stay in the list for the memory game; the draws
-    // run over the rest, so a board never waits for words the list does not have.
-    usableWords_.clear();
-    for (qint16 i = 1; i <= words_.WordCount(); ++i)
-        if (fitsOnBoard(words_.WordList(i)))
-            usableWords_.push_back(i);
-    const std::vector<qint16> picks =
-        drawDistinctWordIndices(random_, qint16(usableWords_.size()), kWordsPerBoard);
-
-    wordCount_ = int(picks.size());
-    for (int slot = 1; slot <= kWordsPerBoard; ++slot) {
-        const bool used = slot <= wordCount_;
-        BoardWords[slot] =
-            used ? words_.WordList(usableWords_[std::size_t(picks[slot - 1] - 1)]) : QString();
-        boardLetters_[slot] = boardLettersOf(BoardWords[slot]);
-    }
-}
-
-void CruciPuzzleBoard::ClearBoard()
-{
-    cells.fill(BoardCell{});
-    ownedCells_.fill(0);
-}
-
-void CruciPuzzleBoard::InserisciParole()
-{
-    WordSlot = 1;
-    Conflicts = 0;
-    while (WordsTried < wordCount_) {
-        WordLength = qint16(boardLetters_[WordSlot].length);
-        DirectionIndex = qint16(drawBelow(random_, 8));
-        drawStartCell();
-        ControllaSpazi();
-        if (WordFits) {
-            SistemaParola();
-            ++WordsTried;
-            Conflicts = 0;
-            moveToNextSlot();
-        }
-        if (Conflicts > kConflictBudget) {
-            ++WordsTried;
-            moveToNextSlot();
-            Conflicts = 0;
-        }
-    }
-    RiempiAltriSpazi();
-}
-
-// A coordinate that the direction increases starts in 0 to 10 - L, one that it decreases in
-// L - 1 to 9, one that it keeps in 0 to 9: every attempt lies inside the grid. Row first.
-void CruciPuzzleBoard::drawStartCell()
-{
-    const int room = kColumns + 1 - WordLength;
-    const auto start = [&](int heading) {
-        if (heading > 0)
-            return drawBelow(random_, room);
-        if (heading < 0)
-            return drawBelow(random_, room) + WordLength - 1;
-        return drawBelow(random_, kColumns);
-    };
-    const int row = start(kHeadings[std::size_t(DirectionIndex)].row);
-    const int column = start(kHeadings[std::size_t(DirectionIndex)].column);
-    StartCell = qint16(row * kColumns + column);
-}
-
-void CruciPuzzleBoard::moveToNextSlot()
-{
-    WordSlot = qint16(WordSlot % kWordsPerBoard + 1);
-}
-
-void CruciPuzzleBoard::ControllaSpazi()
-{
-    const auto &letters = boardLetters_[WordSlot].letters;
-    const int step = Directions[std::size_t(DirectionIndex)];
-    std::array<qint16, kWordsPerBoard + 1> shared{};
-    WordFits = true;
-    int cell = StartCell;
-    for (int j = 0; j < WordLength; ++j, cell += step) {
-        const BoardCell &here = cells[std::size_t(cell)];
-        if (here.Owner == 0)
-            continue;
-        // Both letters are capitals already: a word's letters are put on the board that way.
-        if (letters[std::size_t(j)] != here.Letter) {
-            WordFits = false;
-            ++Conflicts;
-        } else {
-            ++shared[std::size_t(here.Owner)];
-        }
-    }
-    if (!WordFits)
-        return;
-    // A word whose every cell would pass to this one could never be found: no room here.
-    for (int slot = 1; slot <= kWordsPerBoard; ++slot) {
-        if (shared[std::size_t(slot)] > 0 && shared[std::size_t(slot)] == ownedCells_[slot]) {
-            WordFits = false;
-            ++Conflicts;
-            return;
-        }
-    }
-}
-
-void CruciPuzzleBoard::SistemaParola()
-{
-    pictures_.showPicture(WordSlot);
-    ++WordsPlaced;
-    const auto &letters = boardLetters_[WordSlot].letters;
-    const int step = Directions[std::size_t(DirectionIndex)];
-    int cell = StartCell;
-    for (int j = 0; j < WordLength; ++j, cell += step) {
-        BoardCell &here = cells[std::size_t(cell)];
-        if (here.Owner != 0)
-            --ownedCells_[std::size_t(here.Owner)];
-        here.Letter = letters[std::size_t(j)];
-        here.Owner = WordSlot;
-        ++ownedCells_[std::size_t(WordSlot)];
-    }
-}
-
-void CruciPuzzleBoard::RiempiAltriSpazi()
-{
-    for (BoardCell &cell : cells)
-        if (cell.Letter == 0)
-            cell.Letter = FillLetters[std::size_t(drawBelow(random_, int(FillLetters.size())))];
+    const auto laid = std::find_if(laidWords.cbegin(), laidWords.cend(),
+                                   [slot](const LaidWord &word) { return word.slot == slot; });
+    return laid == laidWords.cend() ? nullptr : &*laid;
 }

@@ -1,37 +1,30 @@
 #include "CruciPuzzleGame.h"
 
-#include "app/Counting.h"
+#include "core/Counting.h"
 
 #include <algorithm>
 
-CruciPuzzleGame::CruciPuzzleGame(const WordListStore &words, RandomSource &random,
-                                 WordPictures &pictures)
-    : board_(words, random, pictures), pictures_(pictures)
+CruciPuzzleGame::CruciPuzzleGame(const WordListStore &words, RandomSource &random)
+    : words_(words), random_(random)
 {}
 
 void CruciPuzzleGame::activate()
 {
     wrongAnswers_ = 0;
     rightAnswers_ = 0;
-    board_.ClearBoard();
-    board_.LeggiDirezioni();
-    board_.LeggiParole();
-    resetBoardCounts();
-    board_.InserisciParole();
+    newBoard();
 }
 
-void CruciPuzzleGame::Ricomincia()
+void CruciPuzzleGame::newBoard()
 {
-    board_.ClearBoard();
-    resetBoardCounts();
-    board_.InserisciParole();
-}
-
-void CruciPuzzleGame::resetBoardCounts()
-{
+    board_ = CruciPuzzleBoard::build(words_, random_);
+    wordFound_.fill(false);
     wordsFound_ = 0;
-    board_.WordsPlaced = 0;
-    board_.WordsTried = 0;
+}
+
+bool CruciPuzzleGame::showsPicture(int slot) const
+{
+    return board_.laidWord(slot) && !wordFound_[std::size_t(slot)];
 }
 
 CruciPuzzleGame::ClickOutcome CruciPuzzleGame::click(int cell)
@@ -39,28 +32,27 @@ CruciPuzzleGame::ClickOutcome CruciPuzzleGame::click(int cell)
     if (cell < 0 || cell >= CruciPuzzleBoard::kCells)
         return ClickOutcome::Ignored;
     BoardCell &clicked = board_.cells[std::size_t(cell)];
-    if (clicked.Found)
+    if (clicked.found)
         return ClickOutcome::Ignored;
-    if (clicked.Owner == 0) {
+    if (clicked.owner == 0) {
         lastAnswer_ = Answer::Wrong;
         wrongAnswers_ = countOneMore(wrongAnswers_);
         return ClickOutcome::WrongAnswer;
     }
 
-    clicked.Found = true;
-    const qint16 slot = clicked.Owner;
-    clicked.Owner = 0;
+    clicked.found = true;
+    const int slot = clicked.owner;
     if (std::any_of(board_.cells.cbegin(), board_.cells.cend(),
-                    [slot](const BoardCell &c) { return c.Owner == slot; }))
+                    [slot](const BoardCell &c) { return c.owner == slot && !c.found; }))
         return ClickOutcome::LetterFound;
 
     lastAnswer_ = Answer::Right;
     rightAnswers_ = countOneMore(rightAnswers_);
     ++wordsFound_;
-    pictures_.clearPicture(slot);
-    if (wordsFound_ != board_.WordsPlaced)
+    wordFound_[std::size_t(slot)] = true;
+    lastFoundSlot_ = slot;
+    if (wordsFound_ != int(board_.laidWords.size()))
         return ClickOutcome::WordFound;
-    board_.LeggiParole();
-    Ricomincia();
+    newBoard();
     return ClickOutcome::BoardSolved;
 }

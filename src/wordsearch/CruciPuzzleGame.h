@@ -9,7 +9,7 @@ class CruciPuzzleGame
 public:
     enum class Answer
     {
-        None, // no answer yet since activation
+        None, // no answer yet since the first board
         Right,
         Wrong,
     };
@@ -23,24 +23,30 @@ public:
         BoardSolved, // the last word of the board: a new board stands in its place
     };
 
-    CruciPuzzleGame(const WordListStore &words, RandomSource &random, WordPictures &pictures);
+    CruciPuzzleGame(const WordListStore &words, RandomSource &random);
 
     // Counts back to 0 and the first board.
     void activate();
     ClickOutcome click(int cell);
 
     const CruciPuzzleBoard &board() const { return board_; }
-    qint16 RightAnswers() const { return rightAnswers_; }
-    qint16 WrongAnswers() const { return wrongAnswers_; }
-    qint16 WordsFound() const { return wordsFound_; }
+    // A laid word's picture stands beside the grid until the word is found.
+    bool showsPicture(int slot) const;
+    // The slot of the word the last WordFound or BoardSolved found, on the board it was found on.
+    int lastFoundSlot() const { return lastFoundSlot_; }
+    qint16 rightAnswers() const { return rightAnswers_; }
+    qint16 wrongAnswers() const { return wrongAnswers_; }
+    qint16 wordsFound() const { return wordsFound_; }
     Answer lastAnswer() const { return lastAnswer_; }
 
 private:
-    void Ricomincia();
-    void resetBoardCounts();
+    void newBoard();
 
+    const WordListStore &words_;
+    RandomSource &random_;
     CruciPuzzleBoard board_;
-    WordPictures &pictures_;
+    std::array<bool, CruciPuzzleBoard::kWordsPerBoard + 1> wordFound_{};
+    int lastFoundSlot_ = 0;
     qint16 rightAnswers_ = 0;
     qint16 wrongAnswers_ = 0;
     qint16 wordsFound_ = 0;

@@ -1,16 +1,12 @@
 #include "FormCruciPuzzle.h"
 
 #include "WordSearchLayout.h"
-#include "app/NumberText.h"
-#include "menu/FormMenu.h"
+#include "app/Services.h"
+#include "core/NumberText.h"
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
-#include "platform/Dialogs.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureFiles.h"
-#include "platform/Services.h"
-
-#include <QAction>
 
 namespace {
 
@@ -21,38 +17,25 @@ const QColor kCellYellow(0xFF, 0xFF, 0x00);
 } // namespace
 
 FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
-    : DesignWindow("FormCruciPuzzle", kWordSearchLayout, parent), services_(services),
-      game_(services.words, services.random, *this)
+    : GameWindow(kWordSearchForm, kWordSearchLayout, services.dialogs,
+                 QStringLiteral("Vuoi tornare al menù? "), parent),
+      services_(services), game_(services.words, services.random)
 {
     setBackground(kGreen);
-    connect(addMenuCommand("mnuEsci", QStringLiteral("Esci")), &QAction::triggered, this,
-            &FormCruciPuzzle::askToLeave);
     for (int cell = 0; cell < CruciPuzzleBoard::kCells; ++cell) {
-        cells_[std::size_t(cell)] = surface()->label("Label1", cell);
+        cells_[std::size_t(cell)] = surface()->label(kLetterCell, cell);
         connect(cells_[std::size_t(cell)], &DesignControl::clicked, this,
                 &FormCruciPuzzle::clickLetter);
     }
     for (int slot = 0; slot < CruciPuzzleBoard::kWordsPerBoard; ++slot)
-        pictures_[std::size_t(slot)] = surface()->picture("Image1", slot);
+        pictures_[std::size_t(slot)] = surface()->picture(kWordPicture, slot);
 }
 
 void FormCruciPuzzle::activate()
 {
     game_.activate();
-    for (int cell = 0; cell < CruciPuzzleBoard::kCells; ++cell)
-        mirrorCell(cell);
+    mirrorBoard();
     mirrorScores();
-}
-
-void FormCruciPuzzle::showPicture(int slot)
-{
-    pictures_[std::size_t(slot - 1)]->loadPicture(
-        pictureFileFor(services_.programFolder, game_.board().BoardWords[slot]));
-}
-
-void FormCruciPuzzle::clearPicture(int slot)
-{
-    pictures_[std::size_t(slot - 1)]->clearPicture();
 }
 
 void FormCruciPuzzle::clickLetter(int cell)
@@ -61,8 +44,11 @@ void FormCruciPuzzle::clickLetter(int cell)
     case CruciPuzzleGame::ClickOutcome::Ignored:
         return;
     case CruciPuzzleGame::ClickOutcome::BoardSolved:
-        for (int i = 0; i < CruciPuzzleBoard::kCells; ++i)
-            mirrorCell(i);
+        mirrorBoard();
+        break;
+    case CruciPuzzleGame::ClickOutcome::WordFound:
+        pictures_[std::size_t(game_.lastFoundSlot() - 1)]->clearPicture();
+        mirrorCell(cell);
         break;
     default:
         mirrorCell(cell);
@@ -71,26 +57,35 @@ void FormCruciPuzzle::clickLetter(int cell)
     mirrorScores();
 }
 
+// The letters, and the pictures of the words laid, in slot order.
+void FormCruciPuzzle::mirrorBoard()
+{
+    for (int cell = 0; cell < CruciPuzzleBoard::kCells; ++cell)
+        mirrorCell(cell);
+    for (int slot = 1; slot <= CruciPuzzleBoard::kWordsPerBoard; ++slot) {
+        PictureBox *box = pictures_[std::size_t(slot - 1)];
+        if (game_.showsPicture(slot))
+            box->loadPicture(
+                pictureFileFor(services_.programFolder, game_.board().laidWord(slot)->word));
+        else
+            box->clearPicture();
+    }
+}
+
 void FormCruciPuzzle::mirrorCell(int cell)
 {
     const BoardCell &state = game_.board().cells[std::size_t(cell)];
     DesignLabel *label = cells_[std::size_t(cell)];
-    label->setText(state.Letter ? QString::fromUcs4(&state.Letter, 1) : QString());
-    label->setBackground(state.Found ? kCellYellow : kCellWhite);
+    label->setText(state.letter ? QString::fromUcs4(&state.letter, 1) : QString());
+    label->setBackground(state.found ? kCellYellow : kCellWhite);
 }
 
 void FormCruciPuzzle::mirrorScores()
 {
-    surface()->label("EtichettaEsatti")->setText(numberToText(game_.RightAnswers()));
-    surface()->label("EtichettaErrati")->setText(numberToText(game_.WrongAnswers()));
+    surface()->label(kRightCount)->setText(numberToText(game_.rightAnswers()));
+    surface()->label(kWrongCount)->setText(numberToText(game_.wrongAnswers()));
     // Until the first answer both icons stand, the right answer's in front.
     const CruciPuzzleGame::Answer answer = game_.lastAnswer();
-    surface()->picture("ComandoIconaSi")->setVisible(answer != CruciPuzzleGame::Answer::Wrong);
-    surface()->picture("ComandoIconaNo")->setVisible(answer != CruciPuzzleGame::Answer::Right);
-}
-
-void FormCruciPuzzle::askToLeave()
-{
-    if (services_.dialogs.question(this, QStringLiteral("Vuoi tornare al menù? ")))
-        passTo(new FormMenu(services_));
+    surface()->picture(kRightIcon)->setVisible(answer != CruciPuzzleGame::Answer::Wrong);
+    surface()->picture(kWrongIcon)->setVisible(answer != CruciPuzzleGame::Answer::Right);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CruciPuzzleGame.h"
-#include "platform/DesignWindow.h"
+#include "platform/GameWindow.h"
 
 class DesignLabel;
 class PictureBox;
@@ -9,7 +9,7 @@ struct Services;
 
 // The word search window: the letter grid, the pictures of the hidden words beside it, the
 // answer icons and the counts of right and wrong answers. It mirrors its game.
-class FormCruciPuzzle : public DesignWindow, private WordPictures
+class FormCruciPuzzle : public GameWindow
 {
     Q_OBJECT
 
@@ -22,11 +22,8 @@ protected:
     void activate() override;
 
 private:
-    void showPicture(int slot) override;
-    void clearPicture(int slot) override;
-
     void clickLetter(int cell);
-    void askToLeave();
+    void mirrorBoard();
     void mirrorCell(int cell);
     void mirrorScores();
 

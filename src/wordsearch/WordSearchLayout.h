@@ -1,13 +1,22 @@
 #pragma once
 
+#include "CruciPuzzleBoard.h"
 #include "platform/ControlDesign.h"
 
 #include <array>
 
+inline constexpr const char *kWordSearchForm = "FormCruciPuzzle";
+inline constexpr const char *kLetterCell = "Label1";
+inline constexpr const char *kWordPicture = "Image1";
+inline constexpr const char *kRightIcon = "ComandoIconaSi";
+inline constexpr const char *kWrongIcon = "ComandoIconaNo";
+inline constexpr const char *kRightCount = "EtichettaEsatti";
+inline constexpr const char *kWrongCount = "EtichettaErrati";
+
 namespace wordsearch_layout {
 
-inline constexpr int kPictures = 10;
-inline constexpr int kCells = 100;
+inline constexpr int kPictures = CruciPuzzleBoard::kWordsPerBoard;
+inline constexpr int kCells = CruciPuzzleBoard::kCells;
 
 // The pictures stand in two columns of five; the last row has its two boxes swapped.
 inline constexpr std::array<int, kPictures> kPictureLefts = {6240, 7560, 6240, 7560, 6240,
@@ -27,24 +36,25 @@ inline constexpr std::array<ControlDesign, kPictures + 6 + kCells> makeLayout()
     std::array<ControlDesign, kPictures + 6 + kCells> layout{};
     std::size_t next = 0;
     for (int i = 0; i < kPictures; ++i)
-        layout[next++] = {.name = "Image1", .index = i, .kind = ControlKind::Image,
+        layout[next++] = {.name = kWordPicture, .index = i, .kind = ControlKind::Image,
                           .left = kPictureLefts[std::size_t(i)], .top = 960 + 1080 * (i / 2),
                           .width = 1095, .height = 975};
     // Both answer icons share one square; the right answer's lies in front.
-    layout[next++] = {.name = "ComandoIconaSi", .kind = ControlKind::Image,
+    layout[next++] = {.name = kRightIcon, .kind = ControlKind::Image,
                       .left = 6360, .top = 120, .width = 735, .height = 735,
                       .picture = ":/iconasi.ico"};
-    layout[next++] = {.name = "ComandoIconaNo", .kind = ControlKind::Image,
+    layout[next++] = {.name = kWrongIcon, .kind = ControlKind::Image,
                       .left = 6360, .top = 120, .width = 735, .height = 735,
                       .picture = ":/iconano.ico"};
     layout[next++] = scoreLabel("Label3", 7290, 180, 735, 375, "Esatti", 12);
     layout[next++] = scoreLabel("Label2", 7290, 570, 735, 495, "Errati", 12);
-    layout[next++] = scoreLabel("EtichettaEsatti", 8130, 60, 975, 615, "quantiesatti", 18);
-    layout[next++] = scoreLabel("EtichettaErrati", 8160, 450, 855, 615, "quantierrati", 18);
+    layout[next++] = scoreLabel(kRightCount, 8130, 60, 975, 615, "quantiesatti", 18);
+    layout[next++] = scoreLabel(kWrongCount, 8160, 450, 855, 615, "quantierrati", 18);
     // The letter grid: a pitch of 600 for cells 615 wide, so neighbours share their border.
     for (int i = 0; i < kCells; ++i)
-        layout[next++] = {.name = "Label1", .index = i,
-                          .left = 120 + 600 * (i % 10), .top = 240 + 600 * (i / 10),
+        layout[next++] = {.name = kLetterCell, .index = i,
+                          .left = 120 + 600 * (i % CruciPuzzleBoard::kColumns),
+                          .top = 240 + 600 * (i / CruciPuzzleBoard::kColumns),
                           .width = 615, .height = 615, .text = "A",
                           .font = {"Arial", 26.25, true},
                           .back = 0x00FFFFFF, .fore = kSystemButtonText,

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WordListStore.h"
+#include "core/WordListStore.h"
 #include "support/ScriptedRandom.h"
 #include "support/WordLists.h"
 

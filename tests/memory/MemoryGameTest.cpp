@@ -13,14 +13,14 @@ class SeenBoard final : public MemoryView
 public:
     SlotWords words, pictures;
     std::array<bool, kCards> coverShown{};
-    std::array<GridPlace, kCards> places{};
+    std::array<int, kCards> places{};
     bool pauseRunning = true; // the window's timer runs from its creation
     QString caption = QStringLiteral("Label3");
 
     void showWord(int slot, const QString &w) override { words[std::size_t(slot)] = w; }
     void showPicture(int slot, const QString &w) override { pictures[std::size_t(slot)] = w; }
     void setCoverShown(int card, bool shown) override { coverShown[std::size_t(card)] = shown; }
-    void moveCard(int card, GridPlace place) override { places[std::size_t(card)] = place; }
+    void moveCard(int card, int position) override { places[std::size_t(card)] = position; }
     void setPauseRunning(bool running) override { pauseRunning = running; }
     void setMoveCaption(const QString &text) override { caption = text; }
 
@@ -58,7 +58,8 @@ TEST_F(MemoryGameTest, NothingAnswersBeforeActivationWhichDealsEveryCardFaceDown
     EXPECT_EQ(board.coversShown(), kCards);
     EXPECT_EQ(board.words[11], QStringLiteral("nave"));
     EXPECT_EQ(board.pictures, board.words);
-    EXPECT_EQ(board.places, CardPositions);
+    for (int card = 0; card < kCards; ++card)
+        EXPECT_EQ(board.places[std::size_t(card)], card);
 }
 
 TEST_F(MemoryGameTest, TwoCardsTurnThenPauseAndAThirdClickIsRefused)
@@ -73,7 +74,7 @@ TEST_F(MemoryGameTest, TwoCardsTurnThenPauseAndAThirdClickIsRefused)
     EXPECT_FALSE(board.coverShown[0] || board.coverShown[5]);
     game.coverClicked(7);
     EXPECT_TRUE(board.coverShown[7]);
-    EXPECT_EQ(game.state().MoveCount, 0);
+    EXPECT_EQ(game.state().moveCount, 0);
 
     game.pauseOver();
     EXPECT_EQ(game.phase(), PlayPhase::WaitingForFirstCard);
@@ -115,7 +116,7 @@ TEST_F(MemoryGameTest, RestartDealsAFaceDownBoardOpenToClicksAndKeepsTheCaption)
     game.coverClicked(4);
     game.restart();
     EXPECT_EQ(board.coversShown(), kCards);
-    EXPECT_EQ(game.state().MoveCount, 0);
+    EXPECT_EQ(game.state().moveCount, 0);
     EXPECT_EQ(board.caption, QStringLiteral("mosse =  1"));
 
     game.coverClicked(9);

@@ -1,19 +1,17 @@
 #include "menu/FormMenu.h"
-#include "menu/GameRequirements.h"
 
-#include "app/WordListStore.h"
+#include "app/Services.h"
+#include "core/WordListStore.h"
 #include "memory/Deals.h"
 #include "platform/DesignButton.h"
 #include "platform/DesignSurface.h"
-#include "platform/Services.h"
 #include "support/Files.h"
 #include "support/ScriptedDialogs.h"
 #include "support/Windows.h"
-#include "wordsearch/BoardScript.h"
-#include "wordsearch/FormCruciPuzzle.h"
 
 #include <QDir>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -88,32 +86,30 @@ TEST_F(FormMenuTest, ButtonsStandInTheirColumnWithTheMenuCursorAndEsciHoldingThe
 TEST_F(FormMenuTest, EnterOrSpaceRightAfterOpeningAsksToEndAndOnlyYesEnds)
 {
     open();
+    QSignalSpy quit(form, &FormMenu::quitConfirmed);
     dialogs.answers = {false, false, true};
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].kind, Kind::Question);
     EXPECT_EQ(dialogs.shown[1].text, QStringLiteral("sicuro di voler terminare?"));
-    EXPECT_EQ(openWindows(), QStringList{"FormMenu"});
+    EXPECT_EQ(quit.count(), 0);
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(dialogs.shown.size(), 3u);
-    EXPECT_TRUE(openWindows().isEmpty());
-    discardClosedWindows();
-    EXPECT_TRUE(form.isNull());
+    EXPECT_EQ(quit.count(), 1);
 }
 
-TEST_F(FormMenuTest, AGameTheListIsTooPoorForIsRefusedAndTheMenuStays)
+TEST_F(FormMenuTest, TheGamesAreAskedFor)
 {
-    loadWords(words, {"precipitevolissimevolmente"});
     open();
+    QSignalSpy wordSearch(form, &FormMenu::wordSearchChosen);
+    QSignalSpy memory(form, &FormMenu::memoryChosen);
     click("Command13");
+    EXPECT_EQ(wordSearch.count(), 1);
     click("Command15");
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].text, wordSearchRefusal(words));
-    EXPECT_EQ(dialogs.shown[1].text, memoryRefusal(words));
-    EXPECT_EQ(dialogs.shown[1].kind, Kind::Critical);
-    EXPECT_EQ(openWindows(), QStringList{"FormMenu"});
+    EXPECT_EQ(memory.count(), 1);
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST_F(FormMenuTest, InformationShowsSixLinesAndLeavesTheMenu)
@@ -146,7 +142,7 @@ TEST_F(FormMenuTest, LoadingAnotherList)
     EXPECT_EQ(dialogs.shown[0].text, program.path() + QStringLiteral("|*.TXT (*.txt)"));
     EXPECT_EQ(lastShown().kind, Kind::Critical);
     EXPECT_EQ(lastShown().text, QStringLiteral("Non hai scelto nessuna lista!"));
-    EXPECT_EQ(words.WordCount(), 12);
+    EXPECT_EQ(words.wordCount(), 12);
 
     // Not a text file: the message names it, and the list stays.
     const QString binary = listFile("FOTO.TXT", QByteArray("\xFF\xD8\x00\x10JFIF", 8));
@@ -154,8 +150,8 @@ TEST_F(FormMenuTest, LoadingAnotherList)
     click("Command1");
     EXPECT_EQ(lastShown().kind, Kind::Critical);
     EXPECT_TRUE(lastShown().text.contains(QDir::toNativeSeparators(binary)));
-    EXPECT_EQ(words.WordCount(), 12);
-    EXPECT_EQ(words.WordList(1), QStringLiteral("cane"));
+    EXPECT_EQ(words.wordCount(), 12);
+    EXPECT_EQ(words.wordList(1), QStringLiteral("cane"));
 
     // Too long: cut, used, and said.
     QByteArray longList;
@@ -165,23 +161,20 @@ TEST_F(FormMenuTest, LoadingAnotherList)
     click("Command1");
     EXPECT_EQ(lastShown().kind, Kind::Information);
     EXPECT_TRUE(lastShown().text.contains(QStringLiteral("500")));
-    EXPECT_EQ(words.WordCount(), 500);
+    EXPECT_EQ(words.wordCount(), 500);
 
     // A good list: no message.
     const std::size_t before = dialogs.shown.size();
     dialogs.fileNames = {listFile("sole.txt", "sole\r\n")};
     click("Command1");
     EXPECT_EQ(dialogs.shown.size(), before + 1);
-    EXPECT_EQ(words.WordCount(), 1);
+    EXPECT_EQ(words.wordCount(), 1);
 
-    // Cancelled after a good choice: the message again, and the good list stays for the next game.
+    // Cancelled after a good choice: the message again, and the good list stays.
     click("Command1");
     EXPECT_EQ(lastShown().text, QStringLiteral("Non hai scelto nessuna lista!"));
-    random.append(BoardScript().pick(1, 1).attempt(4, BoardScript::Right, 0, 0).fill(96).draws());
-    click("Command13");
-    auto *game = openWindow<FormCruciPuzzle>();
-    ASSERT_TRUE(game);
-    EXPECT_EQ(game->game().board().BoardWords[1], QStringLiteral("sole"));
+    EXPECT_EQ(words.wordCount(), 1);
+    EXPECT_EQ(words.wordList(1), QStringLiteral("sole"));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/RandomSource.h"
+#include "core/RandomSource.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>

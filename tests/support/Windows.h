@@ -4,7 +4,6 @@
 #include "platform/DesignWindow.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -40,14 +39,4 @@ inline void discardWindows()
 {
     QApplication::closeAllWindows();
     discardClosedWindows();
-}
-
-// `window` has shown a new menu in its place and closed for good. Then every window is discarded.
-inline void expectReplacedByMenu(DesignWindow *window)
-{
-    const QPointer<DesignWindow> left(window);
-    EXPECT_EQ(openWindows(), QStringList{QStringLiteral("FormMenu")});
-    discardClosedWindows();
-    EXPECT_TRUE(left.isNull());
-    discardWindows();
 }

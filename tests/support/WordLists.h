@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WordListStore.h"
+#include "core/WordListStore.h"
 
 #include <QStringList>
 #include <QTemporaryFile>
@@ -14,6 +14,6 @@ inline void loadWords(WordListStore &store, const QStringList &words)
     for (const QString &word : words)
         file.write(word.toUtf8() + "\r\n");
     file.close();
-    ASSERT_TRUE(store.LoadWordList(file.fileName()).loaded());
-    ASSERT_EQ(store.WordCount(), words.size());
+    ASSERT_TRUE(store.loadWordList(file.fileName()).loaded());
+    ASSERT_EQ(store.wordCount(), words.size());
 }

@@ -57,7 +57,7 @@ public:
     BoardScript &fill(int cells, int position = 0)
     {
         draws_.insert(draws_.end(), std::size_t(cells),
-                      (position + 0.5) / double(CruciPuzzleBoard::FillLetters.size()));
+                      (position + 0.5) / double(CruciPuzzleBoard::kFillLetters.size()));
         return *this;
     }
 
@@ -75,23 +75,4 @@ private:
     }
 
     std::vector<double> draws_;
-};
-
-// Remembers which picture boxes show a picture, and in what order pictures came and went.
-class RecordedPictures final : public WordPictures
-{
-public:
-    void showPicture(int slot) override
-    {
-        shown[std::size_t(slot)] = true;
-        events.push_back(slot);
-    }
-    void clearPicture(int slot) override
-    {
-        shown[std::size_t(slot)] = false;
-        events.push_back(-slot);
-    }
-
-    std::array<bool, CruciPuzzleBoard::kWordsPerBoard + 1> shown{};
-    std::vector<int> events; // slot shown, or minus the slot cleared
 };

@@ -1,8 +1,8 @@
 #include "wordsearch/CruciPuzzleBoard.h"
 
 #include "BoardScript.h"
-#include "app/RandomSource.h"
-#include "app/WordListStore.h"
+#include "core/RandomSource.h"
+#include "core/WordListStore.h"
 #include "support/ScriptedRandom.h"
 #include "support/WordLists.h"
 
@@ -18,33 +18,34 @@ QString readBack(const CruciPuzzleBoard &board, int start, int step, int length)
 {
     QString letters;
     for (int j = 0, cell = start; j < length; ++j, cell += step)
-        letters += QString::fromUcs4(&board.cells[std::size_t(cell)].Letter, 1);
+        letters += QString::fromUcs4(&board.cells[std::size_t(cell)].letter, 1);
     return letters;
+}
+
+// The slots of the words laid, in the order the board lists them.
+std::vector<int> laidSlots(const CruciPuzzleBoard &board)
+{
+    std::vector<int> laid;
+    for (const LaidWord &word : board.laidWords)
+        laid.push_back(word.slot);
+    return laid;
 }
 
 class CruciPuzzleBoardTest : public ::testing::Test
 {
 protected:
-    // A new board from `words`, the way the window builds its first one.
+    // A new board from `words`, every draw scripted.
     void build(const QStringList &words, std::vector<double> draws)
     {
         loadWords(store, words);
         const std::size_t scripted = draws.size();
-        random = std::make_unique<ScriptedRandom>(std::move(draws));
-        board = std::make_unique<CruciPuzzleBoard>(store, *random, pictures);
-        board->ClearBoard();
-        board->LeggiDirezioni();
-        board->LeggiParole();
-        board->WordsPlaced = 0;
-        board->WordsTried = 0;
-        board->InserisciParole();
-        EXPECT_EQ(random->used(), scripted) << "draws left over";
+        ScriptedRandom random(std::move(draws));
+        board = CruciPuzzleBoard::build(store, random);
+        EXPECT_EQ(random.used(), scripted) << "draws left over";
     }
 
     WordListStore store;
-    RecordedPictures pictures;
-    std::unique_ptr<ScriptedRandom> random;
-    std::unique_ptr<CruciPuzzleBoard> board;
+    CruciPuzzleBoard board;
 };
 
 TEST_F(CruciPuzzleBoardTest, TenLetterWordsRunCornerToCornerOrEdgeToEdge)
@@ -63,15 +64,15 @@ TEST_F(CruciPuzzleBoardTest, TenLetterWordsRunCornerToCornerOrEdgeToEdge)
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.direction);
-        pictures = {};
         build({"ABCDEFGHIL"},
               BoardScript().pick(1, 1).attempt(10, c.direction, c.row, c.column).fill(90).draws());
-        EXPECT_EQ(board->StartCell, c.start);
-        EXPECT_EQ(readBack(*board, c.start, c.step, 10), QStringLiteral("ABCDEFGHIL"));
-        EXPECT_EQ(board->cells[std::size_t(c.end)].Letter, U'L');
-        EXPECT_EQ(board->cells[std::size_t(c.end)].Owner, 1);
-        EXPECT_EQ(board->WordsPlaced, 1);
-        EXPECT_EQ(pictures.events, std::vector<int>{1});
+        ASSERT_EQ(laidSlots(board), std::vector<int>{1});
+        EXPECT_EQ(board.laidWords[0].startCell, c.start);
+        EXPECT_EQ(board.laidWords[0].direction, int(c.direction));
+        EXPECT_EQ(board.laidWords[0].word, QStringLiteral("ABCDEFGHIL"));
+        EXPECT_EQ(readBack(board, c.start, c.step, 10), QStringLiteral("ABCDEFGHIL"));
+        EXPECT_EQ(board.cells[std::size_t(c.end)].letter, U'L');
+        EXPECT_EQ(board.cells[std::size_t(c.end)].owner, 1);
     }
 }
 
@@ -80,13 +81,13 @@ TEST_F(CruciPuzzleBoardTest, StartCellsKeepShortWordsInsideTheGrid)
     // CANE going up: its row is 3 + floor(r * 7); at the largest draw, row 9.
     build({"CANE"},
           BoardScript().draw(0.0).draw(0.0).draw(kJustBelowOne).draw(0.0).fill(96).draws());
-    ASSERT_EQ(board->StartCell, 90);
-    EXPECT_EQ(readBack(*board, 90, -10, 4), QStringLiteral("CANE"));
+    ASSERT_EQ(board.laidWords.at(0).startCell, 90);
+    EXPECT_EQ(readBack(board, 90, -10, 4), QStringLiteral("CANE"));
 
     // Up and left from the smallest draws: row 3, column 3, ending in the corner.
     build({"CANE"}, BoardScript().draw(0.0).draw(7 / 8.0).draw(0.0).draw(0.0).fill(96).draws());
-    ASSERT_EQ(board->StartCell, 33);
-    EXPECT_EQ(readBack(*board, 33, -11, 4), QStringLiteral("CANE"));
+    ASSERT_EQ(board.laidWords.at(0).startCell, 33);
+    EXPECT_EQ(readBack(board, 33, -11, 4), QStringLiteral("CANE"));
 }
 
 TEST_F(CruciPuzzleBoardTest, CrossingsAgreeIgnoringCaseAndTheLaterWordOwnsTheSharedCell)
@@ -101,15 +102,14 @@ TEST_F(CruciPuzzleBoardTest, CrossingsAgreeIgnoringCaseAndTheLaterWordOwnsTheSha
                                          .attempt(4, D::Right, 0, 2) // runs along CASA over S and A
                                          .fill(100 - 4 - 4 - 2)
                                          .draws());
-    EXPECT_EQ(readBack(*board, 0, 1, 6), QStringLiteral("CASALE"));
-    EXPECT_EQ(readBack(*board, 0, 10, 5), QStringLiteral("CITTÀ"));
-    EXPECT_EQ(board->cells[0].Owner, 2);
-    EXPECT_EQ(board->cells[1].Owner, 1);
-    EXPECT_EQ(board->cells[2].Owner, 3);
-    EXPECT_EQ(board->cells[3].Owner, 3);
-    EXPECT_EQ(board->WordsPlaced, 3);
-    EXPECT_EQ(board->Conflicts, 0);
-    EXPECT_EQ(board->BoardWords[2], QStringLiteral("città"));
+    EXPECT_EQ(readBack(board, 0, 1, 6), QStringLiteral("CASALE"));
+    EXPECT_EQ(readBack(board, 0, 10, 5), QStringLiteral("CITTÀ"));
+    EXPECT_EQ(board.cells[0].owner, 2);
+    EXPECT_EQ(board.cells[1].owner, 1);
+    EXPECT_EQ(board.cells[2].owner, 3);
+    EXPECT_EQ(board.cells[3].owner, 3);
+    EXPECT_EQ(laidSlots(board), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(board.laidWords[1].word, QStringLiteral("città"));
 }
 
 TEST_F(CruciPuzzleBoardTest, AWordMayNotCoverEveryCellLeftToAnEarlierOne)
@@ -123,8 +123,8 @@ TEST_F(CruciPuzzleBoardTest, AWordMayNotCoverEveryCellLeftToAnEarlierOne)
                                 .attempt(4, D::Right, 5, 0)
                                 .fill(92)
                                 .draws());
-    EXPECT_EQ(board->cells[0].Owner, 1);
-    EXPECT_EQ(board->cells[50].Owner, 2);
+    EXPECT_EQ(board.cells[0].owner, 1);
+    EXPECT_EQ(board.cells[50].owner, 2);
 
     build({"ERO", "ALBERO"}, BoardScript()
                                  .pick(1, 2)
@@ -134,9 +134,9 @@ TEST_F(CruciPuzzleBoardTest, AWordMayNotCoverEveryCellLeftToAnEarlierOne)
                                  .attempt(6, D::Right, 1, 0)
                                  .fill(91)
                                  .draws());
-    EXPECT_EQ(board->cells[3].Owner, 1);
-    EXPECT_EQ(board->cells[10].Owner, 2);
-    EXPECT_EQ(board->WordsPlaced, 2);
+    EXPECT_EQ(board.cells[3].owner, 1);
+    EXPECT_EQ(board.cells[10].owner, 2);
+    EXPECT_EQ(laidSlots(board), (std::vector<int>{1, 2}));
 }
 
 TEST_F(CruciPuzzleBoardTest, AWordThatNeverFitsIsGivenUpOnceItsConflictsPassTheBudget)
@@ -149,11 +149,9 @@ TEST_F(CruciPuzzleBoardTest, AWordThatNeverFitsIsGivenUpOnceItsConflictsPassTheB
                              .repeatAttempt(1001, 1, D::Up, 0, 0)
                              .fill(96)
                              .draws());
-    EXPECT_EQ(board->WordsPlaced, 1);
-    EXPECT_EQ(board->WordsTried, 2);
-    EXPECT_EQ(board->Conflicts, 0);
-    EXPECT_EQ(pictures.events, std::vector<int>{1});
-    EXPECT_EQ(readBack(*board, 0, 1, 4), QStringLiteral("CANE"));
+    EXPECT_EQ(laidSlots(board), std::vector<int>{1});
+    EXPECT_EQ(board.givenUp, QStringList{"Z"});
+    EXPECT_EQ(readBack(board, 0, 1, 4), QStringLiteral("CANE"));
 }
 
 TEST_F(CruciPuzzleBoardTest, OnlyWordsOfOneToTenCharactersTakePart)
@@ -167,67 +165,37 @@ TEST_F(CruciPuzzleBoardTest, OnlyWordsOfOneToTenCharactersTakePart)
                                                      .attempt(4, D::Right, 1, 0)
                                                      .fill(91)
                                                      .draws());
-    EXPECT_EQ(board->boardWordCount(), 2);
-    EXPECT_EQ(board->BoardWords[1], QStringLiteral("gatto"));
-    EXPECT_EQ(board->BoardWords[2], QStringLiteral("cane"));
-    EXPECT_TRUE(board->BoardWords[3].isEmpty());
-    EXPECT_EQ(board->WordsTried, 2);
+    ASSERT_EQ(laidSlots(board), (std::vector<int>{1, 2}));
+    EXPECT_EQ(board.laidWords[0].word, QStringLiteral("gatto"));
+    EXPECT_EQ(board.laidWords[1].word, QStringLiteral("cane"));
+    EXPECT_TRUE(board.givenUp.isEmpty());
+    EXPECT_EQ(board.laidWord(3), nullptr);
 
     // A list with no such word gives a board of fill letters, and never waits for one.
     build({"ippopotamino"}, BoardScript().fill(100).draws());
-    EXPECT_EQ(board->WordsPlaced, 0);
+    EXPECT_TRUE(board.laidWords.empty());
 
     // A letter that the language writes as two capitals keeps its plain capital.
     EXPECT_EQ(boardLettersOf(QStringLiteral("straße")).length, 6);
 }
 
-// Records where each word was laid, read from the board when its picture is asked for.
-class Placements final : public WordPictures
-{
-public:
-    void showPicture(int slot) override
-    {
-        laid[std::size_t(slot)] = {true, board->StartCell, board->DirectionIndex};
-    }
-    void clearPicture(int) override {}
-
-    struct Laid
-    {
-        bool laid = false;
-        int start = 0;
-        int direction = 0;
-    };
-    const CruciPuzzleBoard *board = nullptr;
-    std::array<Laid, CruciPuzzleBoard::kWordsPerBoard + 1> laid{};
-};
-
 void checkManyBoards(const WordListStore &store)
 {
     ProgramRandom random(20261208);
     for (int round = 0; round < 300; ++round) {
-        Placements placements;
-        CruciPuzzleBoard board(store, random, placements);
-        placements.board = &board;
-        board.ClearBoard();
-        board.LeggiDirezioni();
-        board.LeggiParole();
-        board.InserisciParole();
-
-        int laid = 0;
-        for (int slot = 1; slot <= board.boardWordCount(); ++slot) {
-            const Placements::Laid &at = placements.laid[std::size_t(slot)];
-            if (!at.laid)
-                continue;
-            ++laid;
-            const BoardLetters word = boardLettersOf(board.BoardWords[slot]);
-            const int step = board.Directions[std::size_t(at.direction)];
-            int cell = at.start, owned = 0;
+        const CruciPuzzleBoard board = CruciPuzzleBoard::build(store, random);
+        int previousSlot = 0;
+        for (const LaidWord &laid : board.laidWords) {
+            EXPECT_GT(laid.slot, previousSlot) << "laid words in slot order";
+            previousSlot = laid.slot;
+            const BoardLetters word = boardLettersOf(laid.word);
+            const int step = CruciPuzzleBoard::kSteps[std::size_t(laid.direction)];
+            int cell = laid.startCell, owned = 0;
             for (int j = 0; j < word.length; ++j) {
                 ASSERT_TRUE(cell >= 0 && cell < CruciPuzzleBoard::kCells);
                 const BoardCell &here = board.cells[std::size_t(cell)];
-                ASSERT_EQ(here.Letter, word.letters[std::size_t(j)])
-                    << board.BoardWords[slot].toStdString();
-                owned += here.Owner == slot;
+                ASSERT_EQ(here.letter, word.letters[std::size_t(j)]) << laid.word.toStdString();
+                owned += here.owner == laid.slot;
                 // A straight line never jumps from one edge of the grid to the other.
                 const int next = cell + step;
                 if (j + 1 < word.length) {
@@ -237,12 +205,12 @@ void checkManyBoards(const WordListStore &store)
             }
             EXPECT_GT(owned, 0) << "a word that can never be found";
         }
-        EXPECT_EQ(board.WordsPlaced, laid);
-        EXPECT_EQ(board.WordsTried, board.boardWordCount());
+        EXPECT_LE(board.laidWords.size() + std::size_t(board.givenUp.size()),
+                  std::size_t(CruciPuzzleBoard::kWordsPerBoard));
         for (const BoardCell &cell : board.cells) {
-            ASSERT_NE(cell.Letter, 0u);
-            if (cell.Owner == 0) {
-                EXPECT_NE(CruciPuzzleBoard::FillLetters.find(cell.Letter), std::u32string::npos);
+            ASSERT_NE(cell.letter, 0u);
+            if (cell.owner == 0) {
+                EXPECT_NE(CruciPuzzleBoard::kFillLetters.find(cell.letter), std::u32string::npos);
             }
         }
     }
@@ -251,7 +219,7 @@ void checkManyBoards(const WordListStore &store)
 TEST(CruciPuzzleBoards, EveryLaidWordReadsBackInAStraightLineAndCanBeFound)
 {
     WordListStore bundled;
-    ASSERT_TRUE(bundled.LoadWordList(QStringLiteral(ZIBALDO_DATA_DIR "/listaparole.txt")).loaded());
+    ASSERT_TRUE(bundled.loadWordList(QStringLiteral(ZIBALDO_DATA_DIR "/listaparole.txt")).loaded());
     checkManyBoards(bundled);
 
     // Long words with few letters in common: many are given up.

@@ -1,8 +1,8 @@
 #include "wordsearch/CruciPuzzleGame.h"
 
 #include "BoardScript.h"
-#include "app/RandomSource.h"
-#include "app/WordListStore.h"
+#include "core/RandomSource.h"
+#include "core/WordListStore.h"
 #include "support/ScriptedRandom.h"
 #include "support/WordLists.h"
 
@@ -22,7 +22,7 @@ protected:
         loadWords(store, words);
         scripted = script.draws().size();
         random = std::make_unique<ScriptedRandom>(script.draws());
-        game = std::make_unique<CruciPuzzleGame>(store, *random, pictures);
+        game = std::make_unique<CruciPuzzleGame>(store, *random);
         game->activate();
     }
 
@@ -39,13 +39,12 @@ protected:
 
     void expectScores(int right, int wrong, Answer last)
     {
-        EXPECT_EQ(game->RightAnswers(), right);
-        EXPECT_EQ(game->WrongAnswers(), wrong);
+        EXPECT_EQ(game->rightAnswers(), right);
+        EXPECT_EQ(game->wrongAnswers(), wrong);
         EXPECT_EQ(game->lastAnswer(), last);
     }
 
     WordListStore store;
-    RecordedPictures pictures;
     std::unique_ptr<ScriptedRandom> random;
     std::size_t scripted = 0;
     std::unique_ptr<CruciPuzzleGame> game;
@@ -54,18 +53,19 @@ protected:
 TEST_F(CruciPuzzleGameTest, AWordIsFoundWhenItsLastLetterIsClickedInAnyOrder)
 {
     startCaneAndLupo();
-    EXPECT_TRUE(pictures.shown[1]);
+    EXPECT_TRUE(game->showsPicture(1));
     for (int cell : {2, 0, 3}) {
         EXPECT_EQ(game->click(cell), Outcome::LetterFound);
-        EXPECT_TRUE(game->board().cells[std::size_t(cell)].Found);
+        EXPECT_TRUE(game->board().cells[std::size_t(cell)].found);
         expectScores(0, 0, Answer::None);
-        EXPECT_TRUE(pictures.shown[1]);
+        EXPECT_TRUE(game->showsPicture(1));
     }
     EXPECT_EQ(game->click(1), Outcome::WordFound);
+    EXPECT_EQ(game->lastFoundSlot(), 1);
     expectScores(1, 0, Answer::Right);
-    EXPECT_EQ(game->WordsFound(), 1);
-    EXPECT_FALSE(pictures.shown[1]);
-    EXPECT_TRUE(pictures.shown[2]);
+    EXPECT_EQ(game->wordsFound(), 1);
+    EXPECT_FALSE(game->showsPicture(1));
+    EXPECT_TRUE(game->showsPicture(2));
 }
 
 TEST_F(CruciPuzzleGameTest, FillLettersAreWrongEveryTimeAndFoundLettersDoNothing)
@@ -74,7 +74,7 @@ TEST_F(CruciPuzzleGameTest, FillLettersAreWrongEveryTimeAndFoundLettersDoNothing
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(game->click(99), Outcome::WrongAnswer);
     expectScores(0, 3, Answer::Wrong);
-    EXPECT_FALSE(game->board().cells[99].Found);
+    EXPECT_FALSE(game->board().cells[99].found);
 
     // A letter of a word leaves the last answer shown as it was.
     EXPECT_EQ(game->click(50), Outcome::LetterFound);
@@ -104,8 +104,8 @@ TEST_F(CruciPuzzleGameTest, ACrossedWordIsFoundWhetherOrNotTheSharedCellIsClicke
         EXPECT_EQ(game->click(1), Outcome::LetterFound);
         EXPECT_EQ(game->click(2), Outcome::LetterFound);
         EXPECT_EQ(game->click(3), Outcome::WordFound);
-        EXPECT_FALSE(pictures.shown[1]);
-        EXPECT_TRUE(pictures.shown[2]);
+        EXPECT_FALSE(game->showsPicture(1));
+        EXPECT_TRUE(game->showsPicture(2));
     }
 }
 
@@ -123,19 +123,20 @@ TEST_F(CruciPuzzleGameTest, ABoardWithAWordGivenUpIsSolvedByTheOthers)
                              .attempt(1, D::Right, 9, 9)
                              .attempt(4, D::Down, 0, 0)
                              .fill(95));
-    ASSERT_EQ(game->board().WordsPlaced, 1);
+    ASSERT_EQ(game->board().laidWords.size(), 1u);
     for (int cell : {0, 1, 2})
         game->click(cell);
     EXPECT_EQ(game->click(3), Outcome::BoardSolved);
     EXPECT_EQ(random->used(), scripted);
     expectScores(1, 0, Answer::Right);
-    EXPECT_EQ(game->WordsFound(), 0);
-    EXPECT_EQ(game->board().WordsPlaced, 2);
-    EXPECT_EQ(game->board().cells[99].Letter, U'Z');
-    EXPECT_EQ(game->board().cells[10].Owner, 2);
-    EXPECT_FALSE(game->board().cells[0].Found);
-    // CANE's picture went with its word; the new board shows both of its own.
-    EXPECT_EQ(pictures.events, (std::vector<int>{1, -1, 1, 2}));
+    EXPECT_EQ(game->wordsFound(), 0);
+    EXPECT_EQ(game->board().laidWords.size(), 2u);
+    EXPECT_EQ(game->board().cells[99].letter, U'Z');
+    EXPECT_EQ(game->board().cells[10].owner, 2);
+    EXPECT_FALSE(game->board().cells[0].found);
+    // The new board shows the pictures of both its words, CANE's slot found on the old one.
+    EXPECT_EQ(game->lastFoundSlot(), 1);
+    EXPECT_TRUE(game->showsPicture(1) && game->showsPicture(2));
 }
 
 // Clicks every cell that still belongs to a word until the board changes.
@@ -144,8 +145,9 @@ int solve(CruciPuzzleGame &game)
     int clicks = 0;
     for (;;) {
         const auto &cells = game.board().cells;
-        const auto owned = std::find_if(cells.cbegin(), cells.cend(),
-                                        [](const BoardCell &c) { return c.Owner != 0; });
+        const auto owned = std::find_if(cells.cbegin(), cells.cend(), [](const BoardCell &c) {
+            return c.owner != 0 && !c.found;
+        });
         if (owned == cells.cend())
             return clicks;
         ++clicks;
@@ -157,33 +159,27 @@ int solve(CruciPuzzleGame &game)
 TEST(CruciPuzzleGames, ASolvedBoardIsReplacedAtOnceAndTheCountsRunOn)
 {
     WordListStore bundled;
-    ASSERT_TRUE(bundled.LoadWordList(QStringLiteral(ZIBALDO_DATA_DIR "/listaparole.txt")).loaded());
+    ASSERT_TRUE(bundled.loadWordList(QStringLiteral(ZIBALDO_DATA_DIR "/listaparole.txt")).loaded());
     ProgramRandom random(7);
-    RecordedPictures pictures;
-    CruciPuzzleGame game(bundled, random, pictures);
+    CruciPuzzleGame game(bundled, random);
     game.activate();
     game.click(std::find_if(game.board().cells.cbegin(), game.board().cells.cend(),
-                            [](const BoardCell &c) { return c.Owner == 0; }) -
+                            [](const BoardCell &c) { return c.owner == 0; }) -
                game.board().cells.cbegin());
 
     int found = 0;
     for (int board = 0; board < 20; ++board) {
-        const int placed = game.board().WordsPlaced;
-        pictures.events.clear();
+        const int placed = int(game.board().laidWords.size());
         solve(game);
         found += placed;
-        EXPECT_EQ(game.RightAnswers(), found);
-        EXPECT_EQ(game.WrongAnswers(), 1);
-        EXPECT_EQ(game.WordsFound(), 0);
-        // The pictures of the solved board cleared, then those of the new one shown, the last
-        // found word's slot among them if a word was laid there.
-        ASSERT_EQ(pictures.events.size(), std::size_t(placed + game.board().WordsPlaced));
-        EXPECT_EQ(std::count(pictures.shown.cbegin(), pictures.shown.cend(), true),
-                  game.board().WordsPlaced);
-        for (std::size_t i = 0; i < pictures.events.size(); ++i)
-            EXPECT_EQ(pictures.events[i] < 0, int(i) < placed);
+        EXPECT_EQ(game.rightAnswers(), found);
+        EXPECT_EQ(game.wrongAnswers(), 1);
+        EXPECT_EQ(game.wordsFound(), 0);
+        // Every word of the new board shows its picture, and no other slot does.
+        for (int slot = 1; slot <= CruciPuzzleBoard::kWordsPerBoard; ++slot)
+            EXPECT_EQ(game.showsPicture(slot), game.board().laidWord(slot) != nullptr);
         for (const BoardCell &cell : game.board().cells)
-            EXPECT_FALSE(cell.Found);
+            EXPECT_FALSE(cell.found);
     }
 }
 
@@ -192,7 +188,7 @@ TEST_F(CruciPuzzleGameTest, CountsStopAtTheirLargestValue)
     startCaneAndLupo();
     for (int i = 0; i < 32768; ++i)
         game->click(99);
-    EXPECT_EQ(game->WrongAnswers(), 32767);
+    EXPECT_EQ(game->wrongAnswers(), 32767);
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 //
 // Usage: make-pictures EMOJI_TABLE WORD_LIST OUTPUT_DIR
 
+#include "core/WordListStore.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,40 +44,17 @@ QByteArray readFile(const QString &path)
     return file.readAll();
 }
 
-// Qt has no Windows-1252 codec without ICU: it is Latin-1 except for 0x80-0x9F.
-QString decodeWindows1252(const QByteArray &bytes)
-{
-    // clang-format off
-    static const char16_t high[32] = {
-        0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-        0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-    };
-    // clang-format on
-    QString text;
-    text.reserve(bytes.size());
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        char16_t unit = byte;
-        if (byte >= 0x80 && byte < 0xA0) {
-            unit = high[byte - 0x80];
-            if (unit == 0)
-                fail(QStringLiteral("byte 0x%1 of the word list is not Windows-1252")
-                         .arg(byte, 2, 16, QLatin1Char('0')));
-        }
-        text.append(QChar(unit));
-    }
-    return text;
-}
-
+// The words as the program reads them, empty ones left out.
 QStringList readWords(const QString &path)
 {
+    WordListStore store;
+    const LoadResult loaded = store.loadWordList(path);
+    if (!loaded.loaded())
+        fail(loadReportText(path, loaded));
     QStringList words;
-    for (QString line : decodeWindows1252(readFile(path)).split(QLatin1Char('\n'))) {
-        line = line.trimmed();
-        if (!line.isEmpty())
-            words.append(line);
+    for (int i = 1; i <= store.wordCount(); ++i) {
+        if (!store.wordList(i).isEmpty())
+            words.append(store.wordList(i));
     }
     if (words.isEmpty())
         fail(QStringLiteral("%1 holds no words").arg(path));

@@ -15,15 +15,16 @@ fi
 
 build=$(mktemp -d)
 trap 'rm -rf "$build"' EXIT
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DZIBALDO_TOOLS=ON -DBUILD_TESTING=OFF \
+    -DZIBALDO_BENCHMARKS=OFF --log-level=WARNING >/dev/null
+cmake --build "$build" --target make-pictures -j "$(nproc)" >/dev/null
 
 # Qt warns about a missing runtime folder otherwise.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
     export XDG_RUNTIME_DIR="$build/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 fi
-QT_QPA_PLATFORM=offscreen "$build/make-pictures" \
+QT_QPA_PLATFORM=offscreen "$build/tools/pictures/make-pictures" \
     "$here/emoji.txt" "$root/data/listaparole.txt" "$root/data/jpg"
 
 if [ "${1:-}" = "--sheet" ]; then

@@ -1,4 +1,4 @@
-#include "app/Palette.h"
+#include "core/Palette.h"
 #include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +8,8 @@ namespace {
 TEST(Palette, TheEndsOfTheDrawPickTheFirstAndLastEntries)
 {
     ScriptedRandom random{0.0, kJustBelowOne};
-    EXPECT_EQ(ColoreCasuale(random), 12632319); // #FFC0C0
-    EXPECT_EQ(ColoreCasuale(random), 16711935); // #FF00FF
+    EXPECT_EQ(drawPaletteColor(random), 12632319); // #FFC0C0
+    EXPECT_EQ(drawPaletteColor(random), 16711935); // #FF00FF
     EXPECT_EQ(random.used(), 2u);
 }
 
@@ -21,8 +21,8 @@ TEST(Palette, EveryEntryComesUpForItsEighteenthOfTheDraws)
     for (int entry = 0; entry < 18; ++entry) {
         ScriptedRandom low{entry / 18.0};
         ScriptedRandom high{(entry + 1) / 18.0 - 1e-9};
-        EXPECT_EQ(ColoreCasuale(low), expected[entry]) << "entry " << entry + 1;
-        EXPECT_EQ(ColoreCasuale(high), expected[entry]) << "entry " << entry + 1;
+        EXPECT_EQ(drawPaletteColor(low), expected[entry]) << "entry " << entry + 1;
+        EXPECT_EQ(drawPaletteColor(high), expected[entry]) << "entry " << entry + 1;
     }
 }
 

@@ -1,6 +1,6 @@
 #include "Palette.h"
 
-qint32 ColoreCasuale(RandomSource &random)
+qint32 drawPaletteColor(RandomSource &random)
 {
     return static_cast<qint32>(
         kPalette[static_cast<std::size_t>(drawBelow(random, static_cast<int>(kPalette.size())))]);

@@ -18,27 +18,27 @@ enum class LoadStatus
 struct LoadResult
 {
     LoadStatus status = LoadStatus::Loaded;
-    bool cut = false; // more than WordListStore::Capacity fields: only the first ones were kept
+    bool cut = false; // more than WordListStore::kCapacity fields: only the first ones were kept
 
     bool loaded() const { return status == LoadStatus::Loaded; }
 };
 
-// The one word list of the program: words in slots 1 to WordCount(), slot 0 never used.
+// The one word list of the program: words in slots 1 to wordCount(), slot 0 never used.
 class WordListStore
 {
 public:
-    static constexpr int Capacity = 500;
+    static constexpr int kCapacity = 500;
 
-    qint16 WordCount() const { return count_; }
-    // Slots outside 1..WordCount() read as empty.
-    const QString &WordList(int index) const;
+    qint16 wordCount() const { return count_; }
+    // Slots outside 1..wordCount() read as empty.
+    const QString &wordList(int index) const;
 
     // Reads the list at `path` into a fresh list and replaces the store with it whole, so a failed
     // load leaves the previous list in place.
-    LoadResult LoadWordList(const QString &path);
+    LoadResult loadWordList(const QString &path);
 
 private:
-    std::array<QString, Capacity + 1> words_;
+    std::array<QString, kCapacity + 1> words_;
     qint16 count_ = 0;
 };
 

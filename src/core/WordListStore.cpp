@@ -26,12 +26,12 @@ LoadResult failure(LoadStatus status)
 
 } // namespace
 
-const QString &WordListStore::WordList(int index) const
+const QString &WordListStore::wordList(int index) const
 {
     return (index >= 1 && index <= count_) ? words_[static_cast<std::size_t>(index)] : kEmpty;
 }
 
-LoadResult WordListStore::LoadWordList(const QString &path)
+LoadResult WordListStore::loadWordList(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -57,7 +57,7 @@ LoadResult WordListStore::LoadWordList(const QString &path)
         if (hasByteOrderMark)
             text.remove_prefix(kUtf8ByteOrderMark.size());
         // A read that brings nothing ends the file too, whatever the file system says.
-        split = splitWordFields(text, more.isEmpty() || file.atEnd(), Capacity);
+        split = splitWordFields(text, more.isEmpty() || file.atEnd(), kCapacity);
         if (!split.needMore)
             break;
         if (bytes.size() > kMostRead)
@@ -76,7 +76,7 @@ LoadResult WordListStore::LoadWordList(const QString &path)
         utf8 = allValid && anyMultiByte;
     }
 
-    std::array<QString, Capacity + 1> words;
+    std::array<QString, kCapacity + 1> words;
     std::size_t slot = 1;
     for (const std::string_view field : split.fields) {
         words[slot++] = utf8 ? QString::fromUtf8(field.data(), static_cast<qsizetype>(field.size()))
@@ -97,7 +97,7 @@ QString loadReportText(const QString &path, const LoadResult &result)
         return QStringLiteral("La lista \"%1\" contiene più di %2 parole: "
                               "sono state caricate solo le prime %2.")
             .arg(name)
-            .arg(WordListStore::Capacity);
+            .arg(WordListStore::kCapacity);
     case LoadStatus::Missing:
         return QStringLiteral("Non trovo la lista di parole \"%1\".").arg(name);
     case LoadStatus::IsFolder:

@@ -1,4 +1,4 @@
-#include "app/RandomSource.h"
+#include "core/RandomSource.h"
 #include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>

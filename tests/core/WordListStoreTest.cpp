@@ -1,4 +1,4 @@
-#include "app/WordListStore.h"
+#include "core/WordListStore.h"
 #include "support/Files.h"
 
 #include <QDir>
@@ -20,8 +20,8 @@ protected:
     QStringList words() const
     {
         QStringList all;
-        for (int i = 1; i <= store.WordCount(); ++i)
-            all << store.WordList(i);
+        for (int i = 1; i <= store.wordCount(); ++i)
+            all << store.wordList(i);
         return all;
     }
 
@@ -39,61 +39,61 @@ QByteArray numberedWords(int count)
 
 TEST_F(WordListStoreTest, ReadsTheWordsIntoSlotsFromOne)
 {
-    EXPECT_TRUE(store.LoadWordList(file("a.txt", "cane\r\ngatto\r\nmela\r\n")).loaded());
-    EXPECT_EQ(store.WordCount(), 3);
+    EXPECT_TRUE(store.loadWordList(file("a.txt", "cane\r\ngatto\r\nmela\r\n")).loaded());
+    EXPECT_EQ(store.wordCount(), 3);
     EXPECT_EQ(words(), (QStringList{"cane", "gatto", "mela"}));
-    EXPECT_EQ(store.WordList(0), QString());
-    EXPECT_EQ(store.WordList(4), QString());
+    EXPECT_EQ(store.wordList(0), QString());
+    EXPECT_EQ(store.wordList(4), QString());
 
-    EXPECT_TRUE(store.LoadWordList(file("b.txt", "")).loaded());
-    EXPECT_EQ(store.WordCount(), 0);
+    EXPECT_TRUE(store.loadWordList(file("b.txt", "")).loaded());
+    EXPECT_EQ(store.wordCount(), 0);
 }
 
 TEST_F(WordListStoreTest, AShorterListReplacesALongerOne)
 {
-    store.LoadWordList(file("ten.txt", numberedWords(10)));
-    store.LoadWordList(file("three.txt", "Ape,Bue,\"Re, regina\""));
+    store.loadWordList(file("ten.txt", numberedWords(10)));
+    store.loadWordList(file("three.txt", "Ape,Bue,\"Re, regina\""));
     EXPECT_EQ(words(), (QStringList{"Ape", "Bue", "Re, regina"}));
 }
 
 TEST_F(WordListStoreTest, AccentsComeOutRightInEitherEncoding)
 {
-    store.LoadWordList(file("1252.txt", "caff\xE8\r\nperch\xE9\r\n"));
+    store.loadWordList(file("1252.txt", "caff\xE8\r\nperch\xE9\r\n"));
     EXPECT_EQ(words(), (QStringList{"caffè", "perché"}));
 
-    store.LoadWordList(file("utf8.txt", "caff\xC3\xA8\r\nperch\xC3\xA9\r\n"));
+    store.loadWordList(file("utf8.txt", "caff\xC3\xA8\r\nperch\xC3\xA9\r\n"));
     EXPECT_EQ(words(), (QStringList{"caffè", "perché"}));
 
-    store.LoadWordList(file("bom.txt", "\xEF\xBB\xBF"
+    store.loadWordList(file("bom.txt", "\xEF\xBB\xBF"
                                        "cane\r\n"));
     EXPECT_EQ(words(), QStringList{"cane"});
 
     // Bytes that happen to be valid UTF-8 only in part are Windows-1252 throughout.
-    store.LoadWordList(file("mixed.txt", "caff\xC3\xA8\r\nt\xE8\r\n"));
+    store.loadWordList(file("mixed.txt", "caff\xC3\xA8\r\nt\xE8\r\n"));
     EXPECT_EQ(words(), (QStringList{"caffÃ¨", "tè"}));
 }
 
 TEST_F(WordListStoreTest, KeepsTheFirstFiveHundredOfALongerList)
 {
-    const LoadResult exact = store.LoadWordList(file("500.txt", numberedWords(500)));
+    const LoadResult exact = store.loadWordList(file("500.txt", numberedWords(500)));
     EXPECT_TRUE(exact.loaded());
     EXPECT_FALSE(exact.cut);
-    EXPECT_EQ(store.WordCount(), 500);
+    EXPECT_EQ(store.wordCount(), 500);
 
     // Large enough to need several reads, far from the 501st field.
     QByteArray huge = numberedWords(501);
     huge += QByteArray(20 * 1024 * 1024, 'x');
-    const LoadResult cut = store.LoadWordList(file("huge.txt", huge));
+    const LoadResult cut = store.loadWordList(file("huge.txt", huge));
     EXPECT_TRUE(cut.loaded());
     EXPECT_TRUE(cut.cut);
-    EXPECT_EQ(store.WordCount(), 500);
-    EXPECT_EQ(store.WordList(500), QStringLiteral("parola500"));
+    EXPECT_EQ(store.wordCount(), 500);
+    EXPECT_EQ(store.wordList(500), QStringLiteral("parola500"));
     EXPECT_TRUE(loadReportText(QStringLiteral("huge.txt"), cut).contains(QStringLiteral("500")));
 }
 
 TEST_F(WordListStoreTest, AFailedLoadKeepsThePreviousListAndSaysWhy)
 {
-    store.LoadWordList(file("good.txt", "cane\r\ngatto\r\n"));
+    store.loadWordList(file("good.txt", "cane\r\ngatto\r\n"));
     const QString missing = folder.filePath(QStringLiteral("nessuna.txt"));
     const QString binary = file("binary.txt", QByteArray("cane\r\n\0gatto", 12));
     const QString endless = file("endless.txt", QByteArray(9 * 1024 * 1024, 'x'));
@@ -108,7 +108,7 @@ TEST_F(WordListStoreTest, AFailedLoadKeepsThePreviousListAndSaysWhy)
         {endless, LoadStatus::TooLarge},
     };
     for (const auto &failure : failures) {
-        const LoadResult result = store.LoadWordList(failure.path);
+        const LoadResult result = store.loadWordList(failure.path);
         EXPECT_EQ(result.status, failure.status) << failure.path.toStdString();
         EXPECT_EQ(words(), (QStringList{"cane", "gatto"}));
         EXPECT_TRUE(

@@ -14,4 +14,4 @@ inline constexpr std::array<quint32, 18> kPalette = {
 };
 
 // One entry of the palette, every entry equally likely; one draw per call.
-qint32 ColoreCasuale(RandomSource &random);
+qint32 drawPaletteColor(RandomSource &random);

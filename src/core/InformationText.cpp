@@ -1,7 +1,6 @@
-#include "InformationBox.h"
+#include "InformationText.h"
 
-#include "app/AuthorDetails.h"
-#include "platform/Dialogs.h"
+#include "core/AuthorDetails.h"
 
 #include <QStringList>
 
@@ -16,9 +15,4 @@ QString informationText()
                        QStringLiteral("disegni eseguiti dai ragazzi delle classi 4° e 5° di ") +
                            QString::fromUtf8(kSchoolName)}
         .join(QStringLiteral("\r\n"));
-}
-
-void MostraInformazioni(Dialogs &dialogs, QWidget *parent)
-{
-    dialogs.information(parent, informationText());
 }

@@ -1,16 +1,21 @@
-#include "app/WordListStore.h"
+#include "app/Navigator.h"
+
+#include "app/Services.h"
+#include "core/WordListStore.h"
 #include "memory/Deals.h"
 #include "memory/FormMemory.h"
+#include "memory/MemoryRequirements.h"
 #include "menu/FormMenu.h"
 #include "platform/DesignButton.h"
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
-#include "platform/Services.h"
+#include "support/Files.h"
 #include "support/ScriptedDialogs.h"
 #include "support/Windows.h"
 #include "title/FormAvvio.h"
 #include "wordsearch/BoardScript.h"
 #include "wordsearch/FormCruciPuzzle.h"
+#include "wordsearch/WordSearchRequirements.h"
 
 #include <QAction>
 #include <QTemporaryDir>
@@ -37,7 +42,7 @@ std::vector<double> boardOnRows()
 }
 
 // The pupil's way through the whole program, one window at a time, with nothing left behind.
-class ProgramFlowTest : public ::testing::Test
+class NavigatorTest : public ::testing::Test
 {
 protected:
     // Exactly one window of the program is open, of the form given, and every window closed
@@ -65,26 +70,34 @@ protected:
         game->findChild<QAction *>(QStringLiteral("mnuEsci"))->trigger();
     }
 
+    void TearDown() override { discardWindows(); }
+
+    // The title's colour and three pictures, then a click on it: the menu, with the colour drawn
+    // first.
+    FormMenu *openMenu(double menuColour = 0.0)
+    {
+        random.append({0.0, 0.5 / 12, 1.5 / 12, 2.5 / 12});
+        random.append({menuColour});
+        navigator.start();
+        QTest::mouseClick(onlyWindow<FormAvvio>()->surface(), Qt::LeftButton, {}, QPoint(5, 5));
+        return onlyWindow<FormMenu>();
+    }
+
     QTemporaryDir program;
     WordListStore words = storeOf(kTwelveWords);
     ScriptedRandom random{};
     ScriptedDialogs dialogs;
     Services services{words, random, dialogs, program.path()};
+    Navigator navigator{services};
     const qsizetype baseline = QApplication::topLevelWidgets().size();
 };
 
-TEST_F(ProgramFlowTest, FromTheTitleThroughBothGamesToTheEnd)
+TEST_F(NavigatorTest, FromTheTitleThroughBothGamesToTheEnd)
 {
-    // The title window: its colour and three pictures; then the first menu's colour.
-    random.append({0.0, 0.5 / 12, 1.5 / 12, 2.5 / 12});
-    random.append({0.0});
-    random.append(boardOnRows());
-    random.append(boardOnRows());
-    showFillingScreen(new FormAvvio(services));
-    QTest::mouseClick(onlyWindow<FormAvvio>()->surface(), Qt::LeftButton, {}, QPoint(5, 5));
-
-    FormMenu *menu = onlyWindow<FormMenu>();
+    FormMenu *menu = openMenu();
     ASSERT_TRUE(menu);
+    random.append(boardOnRows());
+    random.append(boardOnRows());
     EXPECT_EQ(background(menu), QColor(0xFF, 0xC0, 0xC0));
     press(menu, "Command13");
 
@@ -96,8 +109,8 @@ TEST_F(ProgramFlowTest, FromTheTitleThroughBothGamesToTheEnd)
             QTest::mouseClick(wordSearch->surface()->label("Label1", row * 10 + column),
                               Qt::LeftButton);
     }
-    EXPECT_EQ(wordSearch->game().RightAnswers(), 10);
-    EXPECT_EQ(wordSearch->game().WrongAnswers(), 0);
+    EXPECT_EQ(wordSearch->game().rightAnswers(), 10);
+    EXPECT_EQ(wordSearch->game().wrongAnswers(), 0);
     EXPECT_EQ(random.used(), random.scripted()) << "a second board was built";
 
     random.append({0.5});
@@ -137,6 +150,37 @@ TEST_F(ProgramFlowTest, FromTheTitleThroughBothGamesToTheEnd)
         questions << box.text;
     EXPECT_EQ(questions, (QStringList{"Vuoi tornare al menù? ", "vuoi tornare al menù? ",
                                       "sicuro di voler terminare?"}));
+}
+
+TEST_F(NavigatorTest, AGameTheListIsTooPoorForIsRefusedAndTheMenuStays)
+{
+    FormMenu *menu = openMenu();
+    ASSERT_TRUE(menu);
+    loadWords(words, {"precipitevolissimevolmente"});
+    press(menu, "Command13");
+    press(menu, "Command15");
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, wordSearchRefusal(words));
+    EXPECT_EQ(dialogs.shown[1].text, memoryRefusal(words));
+    EXPECT_EQ(dialogs.shown[1].kind, ScriptedDialogs::Kind::Critical);
+    EXPECT_EQ(onlyWindow<FormMenu>(), menu);
+    EXPECT_EQ(random.used(), random.scripted());
+}
+
+TEST_F(NavigatorTest, AListLoadedInTheMenuFeedsTheNextGame)
+{
+    FormMenu *menu = openMenu();
+    ASSERT_TRUE(menu);
+    const QString list = program.filePath(QStringLiteral("sole.txt"));
+    writeFile(list, "sole\r\n");
+    dialogs.fileNames = {list};
+    press(menu, "Command1");
+    random.append(BoardScript().pick(1, 1).attempt(4, BoardScript::Right, 0, 0).fill(96).draws());
+    press(menu, "Command13");
+    FormCruciPuzzle *game = onlyWindow<FormCruciPuzzle>();
+    ASSERT_TRUE(game);
+    ASSERT_EQ(game->game().board().laidWords.size(), 1u);
+    EXPECT_EQ(game->game().board().laidWords[0].word, QStringLiteral("sole"));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "app/WordListFormat.h"
+#include "core/WordListFormat.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+class DesignWindow;
+class GameWindow;
+class WordListStore;
+struct Services;
+
+// Leads the pupil from window to window: the title, the menu, a game, the menu again. Exactly one
+// window of the program is open at a time, filling the screen; the one it replaces is closed and
+// discarded. Windows only say what was asked for; the navigator decides what comes next.
+class Navigator : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Navigator(Services &services, QObject *parent = nullptr);
+
+    // Opens the title window.
+    void start();
+
+private:
+    // A game the menu leads to: what it needs of the list, and how its window is made.
+    struct Game
+    {
+        QString (*refusal)(const WordListStore &words);
+        GameWindow *(*open)(Services &services);
+    };
+
+    void showMenu();
+    void startGame(const Game &game);
+    void quit();
+    void passTo(DesignWindow *next);
+
+    static const Game kWordSearch;
+    static const Game kMemory;
+
+    Services &services_;
+    QPointer<DesignWindow> current_;
+};

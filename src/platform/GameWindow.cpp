@@ -1,0 +1,20 @@
+#include "GameWindow.h"
+
+#include "Dialogs.h"
+
+#include <QAction>
+
+GameWindow::GameWindow(const char *formName, std::span<const ControlDesign> layout,
+                       Dialogs &dialogs, const QString &leaveQuestion, QWidget *parent)
+    : DesignWindow(formName, layout, parent), dialogs_(dialogs), leaveQuestion_(leaveQuestion)
+{
+    connect(addMenuCommand("mnuEsci", QStringLiteral("Esci")), &QAction::triggered, this,
+            &GameWindow::askToLeave);
+}
+
+void GameWindow::askToLeave()
+{
+    // The game goes on behind the question (a timer tick is settled inside it); No leaves it as is.
+    if (dialogs_.question(this, leaveQuestion_))
+        emit leaveConfirmed();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "DesignWindow.h"
+
+class Dialogs;
+
+// A game's window: its menu bar's "Esci" asks whether to go back to the menu, and Yes says so.
+class GameWindow : public DesignWindow
+{
+    Q_OBJECT
+
+public:
+    GameWindow(const char *formName, std::span<const ControlDesign> layout, Dialogs &dialogs,
+               const QString &leaveQuestion, QWidget *parent = nullptr);
+
+signals:
+    void leaveConfirmed();
+
+protected:
+    Dialogs &dialogs() const { return dialogs_; }
+
+private:
+    void askToLeave();
+
+    Dialogs &dialogs_;
+    QString leaveQuestion_;
+};

@@ -1,0 +1,22 @@
+#include "WordSearchRequirements.h"
+
+#include "CruciPuzzleBoard.h"
+#include "core/ListSizeText.h"
+#include "core/WordListStore.h"
+
+QString wordSearchRefusal(const WordListStore &words)
+{
+    const int count = words.wordCount();
+    for (int index = 1; index <= count; ++index) {
+        if (fitsOnBoard(words.wordList(index)))
+            return {};
+    }
+    QString reason = QStringLiteral("Il Crucipuzzle ha bisogno di almeno una parola da 1 a 10 "
+                                    "lettere: ") +
+                     listSizeText(count);
+    if (count == 1)
+        reason += QStringLiteral(", più lunga di 10 lettere o vuota");
+    else if (count > 1)
+        reason += QStringLiteral(", tutte più lunghe di 10 lettere o vuote");
+    return reason + QLatin1Char('.');
+}

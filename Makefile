@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # make run   installs what is missing, builds, and starts Zibaldo with its own word list
 # make test  installs what is missing, builds, and runs every test
 SHELL := /bin/bash
@@ -8,7 +9,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
 CMAKE_QUIET = --log-level=WARNING
-.PHONY: setup build run test test-sanitize fuzz bench bench-startup clean
+.PHONY: setup build run test test-sanitize fuzz bench bench-startup format-check clean
 
 setup:
 	@tools/setup.sh
@@ -56,6 +57,11 @@ bench: build
 # Zibaldo's start-up against a program that only opens an empty window, under Xvfb.
 bench-startup: build
 	@bench/startup.sh $(BUILD)
+
+# The C++ sources as clang-format lays them out.
+format-check: setup
+	@echo "== checking the C++ formatting"
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 clean:
 	@rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "BundledProgram.h"
 #include "menu/FormMenu.h"
 #include "platform/DesignButton.h"

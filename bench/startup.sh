@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark: how long Zibaldo takes from exec to the first drawing of its title window,
 # against a Qt Widgets program that only fills the screen with an empty frameless window the same
 # way. Both run in turn under one virtual display, so a slower or busier machine slows both alike;

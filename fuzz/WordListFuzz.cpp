@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds raw bytes to the word list reader: whole, and in two parts as a long file is read.
 #include "core/TextDecoding.h"
 #include "core/WordListFormat.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs with apt-get those of the named Debian packages that are not installed yet, through
 # sudo when not root. Usage: tools/install-missing.sh PACKAGE...
 set -euo pipefail

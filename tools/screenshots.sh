@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots of the four windows under Xvfb at 1280 x 800, by playing the
 # program as a pupil would: docs/title.png, docs/menu.png, docs/wordsearch.png, docs/memory.png.
 # Usage: tools/screenshots.sh [build folder]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The memory cards: 12 word slots, each with a picture card (its slot number) and a word card (its

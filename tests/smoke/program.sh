@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program under Xvfb, from its own folder. With its word list, the title window
 # fills the screen; a click on it opens the menu, where Enter asks to end the program and Enter
 # again answers Yes: the program ends with status 0. A list of more than 500 words is first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "title/FormAvvio.h"
 #include "app/Services.h"
 #include "core/WordListStore.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles resources/zibaldo.rc with the MinGW resource compiler and checks that
 # the Windows build gets icon group 1 and images 30001 and 30002, byte for byte
 # as in resources/zibaldo.ico.

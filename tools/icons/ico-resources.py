@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Splits an .ico into the raw resources that zibaldo.rc gives the Windows build.
 
 A plain `ICON` statement would number the images itself; these fixed numbers

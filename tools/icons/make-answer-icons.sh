@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Draws the word search's two answer icons with ImageMagick and writes
 # resources/iconasi.ico (a green tick) and resources/iconano.ico (a red cross): each one
 # 32 x 32 image in 16 colours (4 bits per pixel), on a white disc so that both stand out

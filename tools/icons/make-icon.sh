@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes the program icon resources/zibaldo.ico (32 x 32 in 16 and in 256 colours)
 # and, from it, the raw pieces that resources/zibaldo.rc hands to the Windows build.
 # With --preview FILE it also writes the icon enlarged eight times, to look at.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the menu's two pictures with ImageMagick and icotool: resources/esci.ico, the icon of
 # the "Esci" button (an open brown door with a green arrow going out), and resources/menu.cur,
 # the mouse cursor over the menu buttons (a yellow pencil whose point is the hot spot, x 3, y 1).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws data/jpg/<word>.jpg for every word of the list, from the emoji font,
 // so that the program itself never needs that font.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Remakes data/jpg/<word>.jpg for every word of data/listaparole.txt.
 # With --sheet FILE it also writes a contact sheet of all of them, to look at.
 set -euo pipefail

@@ -5,7 +5,9 @@ set -euo pipefail
 "$(dirname "$0")/install-missing.sh" \
   cmake make g++ pkg-config \
   qt6-base-dev qt6-translations-l10n \
+  qt6-multimedia-dev libespeak-ng-dev espeak-ng-data \
   libgtest-dev libgmock-dev libbenchmark-dev \
   clang clang-format libclang-rt-14-dev \
   fonts-liberation fonts-dejavu-core \
-  xvfb xauth xdotool libxcb-damage0-dev
+  xvfb xauth xdotool libxcb-damage0-dev \
+  pulseaudio pulseaudio-utils

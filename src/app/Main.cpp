@@ -50,5 +50,6 @@ int Main(QApplication &application)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZIBALDO_APP_ID));
     return Main(application);
 }

@@ -7,4 +7,5 @@ set -euo pipefail
   libgtest-dev libgmock-dev libbenchmark-dev \
   clang libclang-rt-14-dev \
   fonts-liberation fonts-dejavu-core \
-  xvfb xauth xdotool libxcb-damage0-dev
+  xvfb xauth xdotool libxcb-damage0-dev \
+  dpkg-dev file

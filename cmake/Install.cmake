@@ -28,11 +28,11 @@ install(TARGETS zibaldo RUNTIME DESTINATION ${program_dir})
 install(FILES data/listaparole.txt DESTINATION ${data_dir})
 install(DIRECTORY data/jpg DESTINATION ${data_dir})
 
-# Stripped the way Debian's own packages are: no symbols, no .comment or .note sections.
-find_program(ZIBALDO_STRIP NAMES strip REQUIRED)
+# The executable stripped the way Debian's own packages are (no symbols, no .comment or .note
+# section); the links that put the data in its folder, and the one on the PATH.
 install(CODE "
   set(root \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
-  execute_process(COMMAND \"${ZIBALDO_STRIP}\" --remove-section=.comment --remove-section=.note
+  execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
                           --strip-unneeded \"\${root}/${program_dir}/zibaldo\"
                   COMMAND_ERROR_IS_FATAL ANY)
   file(MAKE_DIRECTORY \"\${root}/bin\")

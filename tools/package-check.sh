@@ -55,7 +55,7 @@ trap 'rm -rf "$root"' EXIT
 echo "== lintian"
 as_root=()
 [ "$(id -u)" -ne 0 ] || as_root=(--allow-root)
-lintian "${as_root[@]}" --fail-on error,warning --info "$deb"
+lintian "${as_root[@]}" --fail-on error,warning --display-info "$deb"
 echo "lintian: no error, no warning"
 
 dpkg-deb -x "$deb" "$root"

@@ -1,15 +1,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # make run   installs what is missing, builds, and starts Zibaldo with its own word list
 # make test  installs what is missing, builds, and runs every test
+# make package        builds the Debian package zibaldo_<version>_amd64.deb here
+# make package-check  checks that package with Debian's tools and starts it under Xvfb
 SHELL := /bin/bash
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 FUZZ_BUILD ?= build-fuzz
+PACKAGE_BUILD ?= build-package
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
 CMAKE_QUIET = --log-level=WARNING
-.PHONY: setup build run test test-sanitize fuzz bench bench-startup format-check clean
+.PHONY: setup build run test test-sanitize fuzz bench bench-startup format-check package \
+  package-check clean
 
 setup:
 	@tools/setup.sh
@@ -63,5 +67,23 @@ format-check: setup
 	@echo "== checking the C++ formatting"
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
+# A Release build with Debian's hardening flags, installed in the Debian layout and packed by CPack.
+package: setup
+	@echo "== configuring and building the package in $(PACKAGE_BUILD)/"
+	@export DEB_BUILD_MAINT_OPTIONS=hardening=+all && \
+	  cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DZIBALDO_DEBIAN_LAYOUT=ON -DBUILD_TESTING=OFF \
+	    -DZIBALDO_BENCHMARKS=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
+	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_QUIET)
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target zibaldo
+	@echo "== packing"
+	@rm -f $(PACKAGE_BUILD)/zibaldo_*.deb
+	@cd $(PACKAGE_BUILD) && { cpack -G DEB >cpack.log || { cat cpack.log; exit 1; }; }
+	@cp $(PACKAGE_BUILD)/zibaldo_*.deb .
+	@echo "== made $$(cd $(PACKAGE_BUILD) && ls zibaldo_*.deb)"
+
+package-check: package
+	@tools/package-check.sh $(PACKAGE_BUILD)/zibaldo_*.deb
+
 clean:
-	@rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	@rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -10,4 +10,5 @@ set -euo pipefail
   clang clang-format libclang-rt-14-dev \
   fonts-liberation fonts-dejavu-core \
   xvfb xauth xdotool libxcb-damage0-dev \
-  pulseaudio pulseaudio-utils
+  pulseaudio pulseaudio-utils \
+  dpkg-dev file

@@ -51,5 +51,6 @@ int run(QApplication &application)
 int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZIBALDO_APP_ID));
     return run(application);
 }

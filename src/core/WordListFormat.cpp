@@ -3,9 +3,15 @@
 
 namespace {
 
+// A semicolon separates as a comma does: spreadsheets writing Italian CSV use it.
 bool endsField(char c)
 {
-    return c == ',' || c == '\r' || c == '\n';
+    return c == ',' || c == ';' || c == '\r' || c == '\n';
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
 }
 
 } // namespace
@@ -29,7 +35,7 @@ SplitFields splitWordFields(std::string_view bytes, bool wholeFile, std::size_t 
             result.cut = true;
             return result;
         }
-        while (pos < size && bytes[pos] == ' ')
+        while (pos < size && isBlank(bytes[pos]))
             ++pos;
         if (stopsShort())
             return result;
@@ -55,7 +61,7 @@ SplitFields splitWordFields(std::string_view bytes, bool wholeFile, std::size_t 
             while (pos < size && !endsField(bytes[pos]))
                 ++pos;
             std::size_t end = pos;
-            while (end > start && bytes[end - 1] == ' ')
+            while (end > start && isBlank(bytes[end - 1]))
                 --end;
             field = bytes.substr(start, end - start);
         }

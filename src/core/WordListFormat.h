@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
-// Splits the bytes of a word list file into fields: separated by a comma or a line end (CR LF,
-// lone CR or lone LF), leading spaces skipped, trailing spaces of an unquoted field dropped, a
-// field opening with a double quote running to the next one. Works on bytes so that any encoding
-// can be decoded afterwards: every separator is ASCII.
+// Splits the bytes of a word list file into fields: separated by a comma, a semicolon or a line
+// end (CR LF, lone CR or lone LF), leading blanks (spaces and tabs) skipped, trailing blanks of an
+// unquoted field dropped, a field opening with a double quote running to the next one. Works on
+// bytes so that any encoding can be decoded afterwards: every separator is ASCII.
 struct SplitFields
 {
     std::vector<std::string_view> fields; // at most the number asked for

@@ -7,8 +7,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
+#include <QStringDecoder>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -17,12 +20,51 @@ constexpr qint64 kFirstRead = 64 * 1024;
 constexpr qint64 kMostRead = 8 * 1024 * 1024;
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr qsizetype kUtf16ByteOrderMarkSize = 2;
 
 const QString kEmpty;
 
 LoadResult failure(LoadStatus status)
 {
     return LoadResult{status, false};
+}
+
+// Notepad's "Unicode" is UTF-16 with a byte order mark.
+std::optional<QStringConverter::Encoding> utf16Encoding(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringConverter::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
+// The whole code units read so far, as UTF-8: the fields are split on ASCII separators either way.
+QByteArray utf16AsUtf8(const QByteArray &bytes, QStringConverter::Encoding encoding)
+{
+    const qsizetype whole = (bytes.size() - kUtf16ByteOrderMarkSize) & ~qsizetype(1);
+    QStringDecoder decode(encoding, QStringConverter::Flag::Stateless);
+    return QString(decode(QByteArrayView(bytes).sliced(kUtf16ByteOrderMarkSize, whole))).toUtf8();
+}
+
+// Each word once, as a game draws them: spellings that differ only in letter case or in how their
+// accents are encoded are one word; blank entries are none.
+QStringList distinctWordsOf(const std::array<QString, WordListStore::kCapacity + 1> &words,
+                            int count)
+{
+    QStringList distinct;
+    QSet<QString> seen;
+    for (int i = 1; i <= count; ++i) {
+        const QString &word = words[std::size_t(i)];
+        if (word.trimmed().isEmpty())
+            continue;
+        const QString key = word.normalized(QString::NormalizationForm_C).toCaseFolded();
+        if (!seen.contains(key)) {
+            seen.insert(key);
+            distinct << word;
+        }
+    }
+    return distinct;
 }
 
 } // namespace
@@ -44,19 +86,25 @@ LoadResult WordListStore::loadWordList(const QString &path)
         return failure(LoadStatus::Unreadable);
 
     QByteArray bytes;
+    QByteArray converted; // a UTF-16 list's text, which the fields point into
     SplitFields split;
-    bool hasByteOrderMark = false;
+    bool knownUtf8 = false; // by a byte order mark, or converted from UTF-16
     for (qint64 chunk = kFirstRead;; chunk *= 2) {
         const QByteArray more = file.read(std::min(chunk, kMostRead + 1 - bytes.size()));
         if (more.isEmpty() && file.error() != QFileDevice::NoError)
             return failure(LoadStatus::Unreadable);
         bytes += more;
-        if (bytes.contains('\0'))
+        const std::optional<QStringConverter::Encoding> utf16 = utf16Encoding(bytes);
+        if (utf16)
+            converted = utf16AsUtf8(bytes, *utf16);
+        const QByteArray &readable = utf16 ? converted : bytes;
+        if (readable.contains('\0'))
             return failure(LoadStatus::NotText);
-        std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        hasByteOrderMark = text.substr(0, kUtf8ByteOrderMark.size()) == kUtf8ByteOrderMark;
-        if (hasByteOrderMark)
+        std::string_view text(readable.constData(), static_cast<std::size_t>(readable.size()));
+        const bool utf8Mark = !utf16 && text.starts_with(kUtf8ByteOrderMark);
+        if (utf8Mark)
             text.remove_prefix(kUtf8ByteOrderMark.size());
+        knownUtf8 = utf16 || utf8Mark;
         // A read that brings nothing ends the file too, whatever the file system says.
         split = splitWordFields(text, more.isEmpty() || file.atEnd(), kCapacity);
         if (!split.needMore)
@@ -65,7 +113,7 @@ LoadResult WordListStore::loadWordList(const QString &path)
             return failure(LoadStatus::TooLarge);
     }
 
-    bool utf8 = hasByteOrderMark;
+    bool utf8 = knownUtf8;
     if (!utf8) {
         bool allValid = true;
         bool anyMultiByte = false;
@@ -85,6 +133,7 @@ LoadResult WordListStore::loadWordList(const QString &path)
     }
     words_ = std::move(words);
     count_ = static_cast<qint16>(split.fields.size());
+    distinctWords_ = distinctWordsOf(words_, count_);
     return LoadResult{LoadStatus::Loaded, split.cut};
 }
 
@@ -106,7 +155,8 @@ QString loadReportText(const QString &path, const LoadResult &result)
     case LoadStatus::Unreadable:
         return QStringLiteral("Non riesco a leggere la lista di parole \"%1\".").arg(name);
     case LoadStatus::NotText:
-        return QStringLiteral("Il file \"%1\" non è una lista di parole: non contiene testo.")
+        return QStringLiteral("Il file \"%1\" non è una lista di parole: non contiene testo.\n"
+                              "Se è una lista, salvala come \"Testo\" (UTF-8) e riprova.")
             .arg(name);
     case LoadStatus::TooLarge:
         return QStringLiteral("Il file \"%1\" è troppo grande per essere una lista di parole.")

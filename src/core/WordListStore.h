@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <array>
 
@@ -12,7 +13,7 @@ enum class LoadStatus
     Missing,
     IsFolder,
     Unreadable, // no permission, or not a regular file
-    NotText,    // holds a NUL byte
+    NotText,    // holds a NUL byte, and is not UTF-16
     TooLarge,   // megabytes without reaching the 500th field: no word list
 };
 
@@ -34,13 +35,20 @@ public:
     // Slots outside 1..wordCount() read as empty.
     const QString &wordList(int index) const;
 
+    // The words the games draw from: each word of the list once, in the list's order, blank
+    // entries left out. Two spellings differing only in letter case, or in how an accent is
+    // encoded, are one word.
+    const QStringList &distinctWords() const { return distinctWords_; }
+
     // Reads the list at `path` into a fresh list and replaces the store with it whole, so a failed
-    // load leaves the previous list in place.
+    // load leaves the previous list in place. UTF-8, Windows-1252 and, with its byte order mark,
+    // UTF-16.
     LoadResult loadWordList(const QString &path);
 
 private:
     std::array<QString, kCapacity + 1> words_;
     qint16 count_ = 0;
+    QStringList distinctWords_;
 };
 
 // The Italian message a teacher reads about a load: why it failed, or that the list was cut.

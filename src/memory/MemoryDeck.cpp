@@ -6,10 +6,11 @@
 
 SlotWords drawDealWords(RandomSource &random, const WordListStore &words)
 {
-    const std::vector<qint16> picks = drawDistinctWordIndices(random, words.wordCount(), kSlots);
+    const QStringList &drawn = words.distinctWords();
+    const std::vector<qint16> picks = drawDistinctWordIndices(random, qint16(drawn.size()), kSlots);
     SlotWords dealt;
     for (std::size_t slot = 0; slot < picks.size(); ++slot)
-        dealt[slot] = words.wordList(picks[slot]);
+        dealt[slot] = drawn[picks[slot] - 1];
     return dealt;
 }
 

@@ -13,7 +13,7 @@ using SlotWords = std::array<QString, kSlots>;
 // For each card, the grid position it was given.
 using CardPlaces = std::array<qint16, kCards>;
 
-// Twelve different store positions, one draw each and a redraw while a position repeats, written
+// Twelve different words of the list, one draw each and a redraw while a word repeats, written
 // into the slots only once all are drawn. A list of fewer than twelve words fills as many slots as
 // it has words and leaves the others empty, rather than drawing for ever.
 SlotWords drawDealWords(RandomSource &random, const WordListStore &words);

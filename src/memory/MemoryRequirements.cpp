@@ -7,10 +7,24 @@
 
 QString memoryRefusal(const WordListStore &words)
 {
-    const int count = words.wordCount();
-    if (count >= kSlots)
+    const int different = int(words.distinctWords().size());
+    if (different >= kSlots)
         return {};
-    return QStringLiteral("Il Memory ha bisogno di almeno %1 parole: %2.")
+    const int count = words.wordCount();
+    if (count == 0)
+        return QStringLiteral("Il Memory ha bisogno di almeno %1 parole: %2.")
+            .arg(kSlots)
+            .arg(listSizeText(0));
+    if (different == count)
+        return QStringLiteral("Il Memory ha bisogno di almeno %1 parole: la lista ne ha solo %2.")
+            .arg(kSlots)
+            .arg(count);
+    // Blank lines and repeated words count as lines of the list, not as words to match.
+    return QStringLiteral("Il Memory ha bisogno di almeno %1 parole diverse: la lista ha %2, ma "
+                          "%3.")
         .arg(kSlots)
-        .arg(count == 0 ? listSizeText(0) : QStringLiteral("la lista ne ha solo %1").arg(count));
+        .arg(count == 1 ? QStringLiteral("1 riga") : QStringLiteral("%1 righe").arg(count))
+        .arg(different == 0   ? QStringLiteral("nessuna parola")
+             : different == 1 ? QStringLiteral("solo 1 parola diversa")
+                              : QStringLiteral("solo %1 parole diverse").arg(different));
 }

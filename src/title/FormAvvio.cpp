@@ -20,10 +20,11 @@ FormAvvio::FormAvvio(Services &services, QWidget *parent)
     setBackground(static_cast<quint32>(drawPaletteColor(services.random)));
 
     // With fewer than three words, as many different pictures as there are words.
+    const QStringList &words = services.words.distinctWords();
     const std::vector<qint16> chosen =
-        drawDistinctWordIndices(services.random, services.words.wordCount(), kTitlePictures);
+        drawDistinctWordIndices(services.random, qint16(words.size()), kTitlePictures);
     for (int box = 0; box < int(chosen.size()); ++box) {
-        const QString &word = services.words.wordList(chosen[std::size_t(box)]);
+        const QString &word = words[chosen[std::size_t(box)] - 1];
         surface()
             ->picture(kTitlePicture, box)
             ->loadPicture(pictureFileFor(services.programFolder, word));

@@ -27,11 +27,21 @@ static_assert([] {
     return true;
 }());
 
-// The characters of `text`, a pair of surrogates being one; false when they are too many.
-bool splitCharacters(QStringView text, BoardLetters &split)
+// Spaces, apostrophes and hyphens join the parts of a word ("gatto nero", "l'ape", "pesce-spada")
+// but take no cell: the pupil looks for the letters.
+bool isJoiner(QChar c)
+{
+    return c.isSpace() || c == u'\'' || c == u'\u2019' || c == u'-' || c == u'\u2010' ||
+           c == u'\u2011';
+}
+
+// The letters of `text`, a pair of surrogates being one; false when they are too many.
+bool splitLetters(QStringView text, BoardLetters &split)
 {
     split.length = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
+        if (isJoiner(text[i]))
+            continue;
         char32_t character = text[i].unicode();
         if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             character = QChar::surrogateToUcs4(text[i], text[i + 1]);
@@ -103,18 +113,18 @@ void BoardGenerator::LeggiDirezioni()
 
 void BoardGenerator::LeggiParole()
 {
-    // Words too long for the grid, or empty, stay in the list for the memory game; the draws
-    // run over the rest, so a board never waits for words the list does not have.
-    std::vector<qint16> usableWords;
-    for (qint16 i = 1; i <= words_.wordCount(); ++i)
-        if (fitsOnBoard(words_.wordList(i)))
-            usableWords.push_back(i);
+    // Words too long for the grid stay in the list for the memory game; the draws run over the
+    // rest, so a board never waits for words the list does not have.
+    std::vector<const QString *> usableWords;
+    for (const QString &word : words_.distinctWords())
+        if (fitsOnBoard(word))
+            usableWords.push_back(&word);
     const std::vector<qint16> picks =
         drawDistinctWordIndices(random_, qint16(usableWords.size()), Board::kWordsPerBoard);
 
     wordCount_ = int(picks.size());
     for (int slot = 1; slot <= wordCount_; ++slot) {
-        boardWords_[slot] = words_.wordList(usableWords[std::size_t(picks[slot - 1] - 1)]);
+        boardWords_[slot] = *usableWords[std::size_t(picks[slot - 1] - 1)];
         boardLetters_[slot] = boardLettersOf(boardWords_[slot]);
     }
 }
@@ -223,23 +233,18 @@ void BoardGenerator::RiempiAltriSpazi()
 
 bool fitsOnBoard(const QString &word)
 {
-    constexpr int most = Board::kColumns;
-    if (word.isEmpty() || word.size() > 2 * most)
-        return false;
-    if (word.size() <= most)
-        return true;
-    return std::count_if(word.cbegin(), word.cend(), [](QChar c) { return !c.isLowSurrogate(); }) <=
-           most;
+    BoardLetters letters;
+    return splitLetters(word, letters) && letters.length > 0;
 }
 
 BoardLetters boardLettersOf(const QString &word)
 {
     BoardLetters original, upper;
-    if (!splitCharacters(word, original))
+    if (!splitLetters(word, original))
         return {};
     // The language's rules may turn one letter into two (ß into SS); a cell holds one, so such a
     // word keeps the plain capital of each letter instead.
-    if (splitCharacters(QLocale().toUpper(word), upper) && upper.length == original.length)
+    if (splitLetters(QLocale().toUpper(word), upper) && upper.length == original.length)
         return upper;
     for (int j = 0; j < original.length; ++j)
         original.letters[std::size_t(j)] = QChar::toUpper(original.letters[std::size_t(j)]);

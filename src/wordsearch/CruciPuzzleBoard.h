@@ -11,8 +11,8 @@
 class RandomSource;
 class WordListStore;
 
-// A word as the grid shows it: one capital per character, at most ten; no letters for a word
-// that does not fit.
+// A word as the grid shows it: one capital per letter, at most ten, spaces, apostrophes and
+// hyphens left out; no letters for a word that does not fit.
 struct BoardLetters
 {
     std::array<char32_t, 10> letters{};
@@ -63,8 +63,9 @@ public:
     QStringList givenUp;             // drawn, but no room was found for them
 };
 
-// Whether a word can take part in a board: 1 to 10 characters.
+// Whether a word can take part in a board: 1 to 10 letters, not counting spaces, apostrophes and
+// hyphens.
 bool fitsOnBoard(const QString &word);
 
-// A word's characters in capitals by the rules of the user's language.
+// A word's letters in capitals by the rules of the user's language.
 BoardLetters boardLettersOf(const QString &word);

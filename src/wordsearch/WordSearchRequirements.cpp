@@ -5,13 +5,14 @@
 #include "core/ListSizeText.h"
 #include "core/WordListStore.h"
 
+#include <algorithm>
+
 QString wordSearchRefusal(const WordListStore &words)
 {
+    const QStringList &drawn = words.distinctWords();
+    if (std::any_of(drawn.cbegin(), drawn.cend(), fitsOnBoard))
+        return {};
     const int count = words.wordCount();
-    for (int index = 1; index <= count; ++index) {
-        if (fitsOnBoard(words.wordList(index)))
-            return {};
-    }
     QString reason = QStringLiteral("Il Crucipuzzle ha bisogno di almeno una parola da 1 a 10 "
                                     "lettere: ") +
                      listSizeText(count);

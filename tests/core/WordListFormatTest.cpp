@@ -33,6 +33,15 @@ TEST(WordListFormat, CommasEmptyFieldsAndBlankLines)
     EXPECT_EQ(fieldsOf("\r\n"), Words{""});
 }
 
+TEST(WordListFormat, SemicolonsSeparateAsCommasDoAndTabsAreBlanks)
+{
+    // An Italian spreadsheet's CSV, and a list typed with tabs.
+    EXPECT_EQ(fieldsOf("cane;gatto;;\"sale; pepe\"\r\nmela;\r\n"),
+              (Words{"cane", "gatto", "", "sale; pepe", "mela", ""}));
+    EXPECT_EQ(fieldsOf("\tcane\t\r\n \t gatto nero\t \r\n\t\r\n"),
+              (Words{"cane", "gatto nero", ""}));
+}
+
 TEST(WordListFormat, SpacesAndQuotes)
 {
     EXPECT_EQ(fieldsOf("   cane  ,  gatto nero \r\n"), (Words{"cane", "gatto nero"}));

@@ -3,6 +3,7 @@
 #include "support/Files.h"
 
 #include <QDir>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -72,6 +73,59 @@ TEST_F(WordListStoreTest, AccentsComeOutRightInEitherEncoding)
     // Bytes that happen to be valid UTF-8 only in part are Windows-1252 throughout.
     store.loadWordList(file("mixed.txt", "caff\xC3\xA8\r\nt\xE8\r\n"));
     EXPECT_EQ(words(), (QStringList{"caffÃ¨", "tè"}));
+}
+
+// What Notepad writes when a list is saved as "Unicode" (or "Unicode big endian").
+QByteArray utf16WithMark(const QString &text, QStringConverter::Encoding encoding)
+{
+    QStringEncoder encode(encoding, QStringConverter::Flag::WriteBom);
+    return encode(text);
+}
+
+TEST_F(WordListStoreTest, Utf16WithItsMarkReadsLikeAnyOtherList)
+{
+    const QString text = QStringLiteral("caffè\r\nperché;\"sale, pepe\"\r\n🐝\r\n");
+    for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        const LoadResult loaded =
+            store.loadWordList(file("unicode.txt", utf16WithMark(text, encoding)));
+        EXPECT_TRUE(loaded.loaded());
+        EXPECT_EQ(words(), (QStringList{"caffè", "perché", "sale, pepe", "🐝"}));
+    }
+
+    // Long enough for several reads, and cut at the 500th word like any list.
+    QString many;
+    for (int i = 1; i <= 600; ++i)
+        many += QStringLiteral("parola%1%2\r\n").arg(i).arg(QString(300, u'à'));
+    const LoadResult cut =
+        store.loadWordList(file("molte.txt", utf16WithMark(many, QStringConverter::Utf16LE)));
+    EXPECT_TRUE(cut.cut);
+    EXPECT_EQ(store.wordCount(), 500);
+    EXPECT_TRUE(store.wordList(500).startsWith(QStringLiteral("parola500àà")));
+}
+
+TEST_F(WordListStoreTest, NulBytesWithoutAUtf16MarkAreNoTextAndTheTeacherIsToldWhatToDo)
+{
+    QByteArray noMark = utf16WithMark(QStringLiteral("cane\r\n"), QStringConverter::Utf16LE);
+    noMark.remove(0, 2);
+    const QString path = file("senza.txt", noMark);
+    const LoadResult result = store.loadWordList(path);
+    EXPECT_EQ(result.status, LoadStatus::NotText);
+    const QStringList lines = loadReportText(path, result).split(u'\n');
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("\"Testo\" (UTF-8)")));
+}
+
+TEST_F(WordListStoreTest, GamesDrawEachWordOnceAndNoBlankOnes)
+{
+    // Blank lines, a word in other letter case, a Mac's decomposed accent, tabs around a word.
+    store.loadWordList(file("a.txt", "cane\r\n\r\n  \r\nCANE\r\ncaff\xC3\xA8\r\n"
+                                     "caffe\xCC\x80\r\n\tgatto\t\r\nGatto\r\n"));
+    EXPECT_EQ(store.wordCount(), 8) << "the list keeps every entry";
+    EXPECT_EQ(store.wordList(7), QStringLiteral("gatto"));
+    EXPECT_EQ(store.distinctWords(), (QStringList{"cane", "caffè", "gatto"}));
+
+    store.loadWordList(file("b.txt", "\r\n,,;"));
+    EXPECT_TRUE(store.distinctWords().isEmpty());
 }
 
 TEST_F(WordListStoreTest, KeepsTheFirstFiveHundredOfALongerList)

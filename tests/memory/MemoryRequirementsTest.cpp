@@ -18,8 +18,19 @@ TEST(MemoryRequirements, ADealNeedsTwelveWords)
     loadWords(words, eleven);
     EXPECT_EQ(memoryRefusal(words),
               QStringLiteral("Il Memory ha bisogno di almeno 12 parole: la lista ne ha solo 11."));
-    loadWords(words, eleven << "k");
-    EXPECT_EQ(memoryRefusal(words), QString()) << "twelve entries, even with a word twice";
+    loadWords(words, QStringList(eleven) << "l");
+    EXPECT_EQ(memoryRefusal(words), QString());
+
+    // Blank lines and words written twice, in any case, are no pairs to find.
+    loadWords(words, QStringList(eleven) << ""
+                                         << "K");
+    EXPECT_EQ(memoryRefusal(words),
+              QStringLiteral("Il Memory ha bisogno di almeno 12 parole diverse: la lista ha 13 "
+                             "righe, ma solo 11 parole diverse."));
+    loadWords(words, {"", " "});
+    EXPECT_EQ(memoryRefusal(words),
+              QStringLiteral("Il Memory ha bisogno di almeno 12 parole diverse: la lista ha 2 "
+                             "righe, ma nessuna parola."));
 }
 
 } // namespace

@@ -115,15 +115,16 @@ TEST_F(CruciPuzzleBoardTest, CrossingsAgreeIgnoringCaseAndTheLaterWordOwnsTheSha
 
 TEST_F(CruciPuzzleBoardTest, AWordMayNotCoverEveryCellLeftToAnEarlierOne)
 {
-    // The same word twice, and a word lying inside another: the later one goes elsewhere.
-    build({"CASA", "CASA"}, BoardScript()
-                                .pick(1, 2)
-                                .pick(2, 2)
-                                .attempt(4, D::Right, 0, 0)
-                                .attempt(4, D::Right, 0, 0)
-                                .attempt(4, D::Right, 5, 0)
-                                .fill(92)
-                                .draws());
+    // Two words of the same letters, and a word lying inside another: the later one goes
+    // elsewhere.
+    build({"l'ape", "lape"}, BoardScript()
+                                 .pick(1, 2)
+                                 .pick(2, 2)
+                                 .attempt(4, D::Right, 0, 0)
+                                 .attempt(4, D::Right, 0, 0)
+                                 .attempt(4, D::Right, 5, 0)
+                                 .fill(92)
+                                 .draws());
     EXPECT_EQ(board.cells[0].owner, 1);
     EXPECT_EQ(board.cells[50].owner, 2);
 
@@ -138,6 +139,23 @@ TEST_F(CruciPuzzleBoardTest, AWordMayNotCoverEveryCellLeftToAnEarlierOne)
     EXPECT_EQ(board.cells[3].owner, 1);
     EXPECT_EQ(board.cells[10].owner, 2);
     EXPECT_EQ(laidSlots(board), (std::vector<int>{1, 2}));
+}
+
+TEST_F(CruciPuzzleBoardTest, OnlyTheLettersOfAWordTakeCellsAndItsPictureIsTheWordAsWritten)
+{
+    build({"gatto nero", "l’ape", "pesce-spada"}, BoardScript()
+                                                      .pick(1, 3)
+                                                      .pick(2, 3)
+                                                      .pick(3, 3)
+                                                      .attempt(9, D::Right, 0, 0)
+                                                      .attempt(4, D::Right, 1, 0)
+                                                      .attempt(10, D::Right, 2, 0)
+                                                      .fill(100 - 9 - 4 - 10)
+                                                      .draws());
+    EXPECT_EQ(readBack(board, 0, 1, 9), QStringLiteral("GATTONERO"));
+    EXPECT_EQ(readBack(board, 10, 1, 4), QStringLiteral("LAPE"));
+    EXPECT_EQ(readBack(board, 20, 1, 10), QStringLiteral("PESCESPADA"));
+    EXPECT_EQ(board.laidWords[1].word, QStringLiteral("l’ape"));
 }
 
 TEST_F(CruciPuzzleBoardTest, AWordThatNeverFitsIsGivenUpOnceItsConflictsPassTheBudget)
@@ -175,6 +193,17 @@ TEST_F(CruciPuzzleBoardTest, OnlyWordsOfOneToTenCharactersTakePart)
     // A list with no such word gives a board of fill letters, and never waits for one.
     build({"ippopotamino"}, BoardScript().fill(100).draws());
     EXPECT_TRUE(board.laidWords.empty());
+
+    // A word written twice, in any case, is drawn once.
+    build({"CANE", "cane", "gatto"}, BoardScript()
+                                         .pick(1, 2)
+                                         .pick(2, 2)
+                                         .attempt(4, D::Right, 0, 0)
+                                         .attempt(5, D::Right, 1, 0)
+                                         .fill(91)
+                                         .draws());
+    EXPECT_EQ(laidSlots(board), (std::vector<int>{1, 2}));
+    EXPECT_EQ(board.laidWords[1].word, QStringLiteral("gatto"));
 
     // A letter that the language writes as two capitals keeps its plain capital.
     EXPECT_EQ(boardLettersOf(QStringLiteral("straße")).length, 6);

@@ -21,6 +21,12 @@ TEST(WordSearchRequirements, TheBoardNeedsOneWordOfOneToTenLetters)
     EXPECT_EQ(wordSearchRefusal(words),
               QStringLiteral("Il Crucipuzzle ha bisogno di almeno una parola da 1 a 10 lettere: "
                              "la lista ha 3 parole, tutte più lunghe di 10 lettere o vuote."));
+
+    // Spaces, apostrophes and hyphens take no cell.
+    loadWords(words, {"gelato al limone", "pesce-spada"});
+    EXPECT_EQ(wordSearchRefusal(words), QString()) << "ten letters and a hyphen fit";
+    loadWords(words, {"gelato al limone", "'", " - "});
+    EXPECT_FALSE(wordSearchRefusal(words).isEmpty());
 }
 
 } // namespace

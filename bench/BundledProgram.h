@@ -15,5 +15,5 @@ struct BundledProgram
     WordListStore words;
     ProgramRandom random{1};
     QtDialogs dialogs;
-    Services services{words, random, dialogs, folder};
+    Services services{words, random, dialogs, folder, {}};
 };

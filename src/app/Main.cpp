@@ -40,7 +40,7 @@ int run(QApplication &application)
     if (!report.isEmpty())
         dialogs.information(nullptr, report);
 
-    Services services{words, random, dialogs, folder};
+    Services services{words, random, dialogs, folder, {}};
     Navigator navigator(services);
     navigator.start();
     return application.exec();

@@ -14,4 +14,6 @@ struct Services
     RandomSource &random;
     Dialogs &dialogs;
     QString programFolder;
+    // Where the list dialog opens once a list has been chosen: the folder last used.
+    QString chosenListFolder;
 };

@@ -10,6 +10,8 @@
 #include "platform/DesignSurface.h"
 #include "platform/Dialogs.h"
 
+#include <QFileInfo>
+
 FormMenu::FormMenu(Services &services, QWidget *parent)
     : DesignWindow(kMenuForm, kMenuLayout, parent), services_(services)
 {
@@ -31,12 +33,16 @@ void FormMenu::showInformation()
 
 void FormMenu::loadOtherList()
 {
-    const QString path = services_.dialogs.openFileName(this, services_.programFolder,
-                                                        QStringLiteral("*.TXT (*.txt)"));
+    const QString folder = services_.chosenListFolder.isEmpty() ? services_.programFolder
+                                                                : services_.chosenListFolder;
+    const QString path = services_.dialogs.openFileName(
+        this, folder,
+        QStringLiteral("*.TXT (*.txt);;Elenchi (*.txt *.csv);;Tutti i file (*)"));
     if (path.isEmpty()) {
         services_.dialogs.critical(this, QStringLiteral("Non hai scelto nessuna lista!"));
         return;
     }
+    services_.chosenListFolder = QFileInfo(path).absolutePath();
     // A list that cannot be read leaves the one in use; one that was cut is used all the same.
     const LoadResult loaded = services_.words.loadWordList(path);
     const QString report = loadReportText(path, loaded);

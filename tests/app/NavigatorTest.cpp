@@ -88,7 +88,7 @@ protected:
     WordListStore words = storeOf(kTwelveWords);
     ScriptedRandom random{};
     ScriptedDialogs dialogs;
-    Services services{words, random, dialogs, program.path()};
+    Services services{words, random, dialogs, program.path(), {}};
     Navigator navigator{services};
     const qsizetype baseline = QApplication::topLevelWidgets().size();
 };

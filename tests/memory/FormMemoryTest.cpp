@@ -52,7 +52,7 @@ protected:
     WordListStore words = storeOf(kTwelveWords);
     ScriptedRandom random = dealsInOrder(3);
     ScriptedDialogs dialogs;
-    Services services{words, random, dialogs, program.path()};
+    Services services{words, random, dialogs, program.path(), {}};
     QPointer<FormMemory> form = new FormMemory(services);
 };
 

@@ -48,7 +48,7 @@ protected:
     WordListStore words = storeOf(kTwelveWords);
     ScriptedRandom random{0.0};
     ScriptedDialogs dialogs;
-    Services services{words, random, dialogs, program.path()};
+    Services services{words, random, dialogs, program.path(), {}};
     QPointer<FormMenu> form;
 };
 
@@ -140,7 +140,9 @@ TEST_F(FormMenuTest, LoadingAnotherList)
     click("Command1");
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[0].kind, Kind::OpenFile);
-    EXPECT_EQ(dialogs.shown[0].text, program.path() + QStringLiteral("|*.TXT (*.txt)"));
+    EXPECT_EQ(dialogs.shown[0].text,
+              program.path() +
+                  QStringLiteral("|*.TXT (*.txt);;Elenchi (*.txt *.csv);;Tutti i file (*)"));
     EXPECT_EQ(lastShown().kind, Kind::Critical);
     EXPECT_EQ(lastShown().text, QStringLiteral("Non hai scelto nessuna lista!"));
     EXPECT_EQ(words.wordCount(), 12);
@@ -176,6 +178,20 @@ TEST_F(FormMenuTest, LoadingAnotherList)
     EXPECT_EQ(lastShown().text, QStringLiteral("Non hai scelto nessuna lista!"));
     EXPECT_EQ(words.wordCount(), 1);
     EXPECT_EQ(words.wordList(1), QStringLiteral("sole"));
+
+    // A spreadsheet's list from another folder: the dialog opens there from then on, in the next
+    // menu too.
+    const QString documents = program.filePath(QStringLiteral("Documenti"));
+    QDir().mkpath(documents);
+    dialogs.fileNames = {documents + QStringLiteral("/animali.csv")};
+    writeFile(dialogs.fileNames.front(), "cane;gatto;\"sale; pepe\"\r\n");
+    click("Command1");
+    EXPECT_EQ(words.wordCount(), 3);
+    discardWindows();
+    random.append({0.0}); // the new menu's colour
+    open();
+    click("Command1");
+    EXPECT_TRUE(dialogs.shown[dialogs.shown.size() - 2].text.startsWith(documents + u'|'));
 }
 
 } // namespace

@@ -20,6 +20,7 @@ struct SeenInDialog
 {
     QString name;
     QString filter;
+    QStringList filters; // as the filter list offers them
     QStringList files;
 };
 
@@ -32,8 +33,11 @@ void answerFileDialog(const QString &folder, const QString &answer, SeenInDialog
         if (!dialog)
             return;
         seen.name = dialog->objectName();
-        seen.filter =
-            dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"))->currentText();
+        const auto *types = dialog->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        seen.filter = types->currentText();
+        seen.filters.clear();
+        for (int i = 0; i < types->count(); ++i)
+            seen.filters << types->itemText(i);
         auto *model = dialog->findChild<QFileSystemModel *>();
         const QModelIndex root = model->index(folder);
         // The folder is read in the background.
@@ -56,21 +60,24 @@ void answerFileDialog(const QString &folder, const QString &answer, SeenInDialog
 TEST(QtDialogs, TheListDialogShowsTextFilesInAnyCaseAndCancelChoosesNothing)
 {
     QTemporaryDir folder;
-    for (const char *name : {"animali.txt", "FRUTTA.TXT", "Cose.Txt", "foto.jpg", "note.txt.bak"})
+    for (const char *name :
+         {"animali.txt", "FRUTTA.TXT", "Cose.Txt", "foto.jpg", "note.txt.bak", "calc.csv"})
         writeFile(folder.filePath(QString::fromLatin1(name)), "cane\r\n");
     QtDialogs dialogs;
+    const QString filters =
+        QStringLiteral("*.TXT (*.txt);;Elenchi (*.txt *.csv);;Tutti i file (*)");
 
     SeenInDialog seen;
     answerFileDialog(folder.path(), QStringLiteral("FRUTTA.TXT"), seen);
-    EXPECT_EQ(dialogs.openFileName(nullptr, folder.path(), QStringLiteral("*.TXT (*.txt)")),
+    EXPECT_EQ(dialogs.openFileName(nullptr, folder.path(), filters),
               folder.filePath(QStringLiteral("FRUTTA.TXT")));
     EXPECT_EQ(seen.name, QStringLiteral("CommonDialog1"));
     EXPECT_EQ(seen.filter, QStringLiteral("*.TXT"));
+    EXPECT_EQ(seen.filters, (QStringList{"*.TXT", "Elenchi", "Tutti i file"}));
     EXPECT_EQ(seen.files, (QStringList{"animali.txt", "Cose.Txt", "FRUTTA.TXT"}));
 
     answerFileDialog(folder.path(), QString(), seen);
-    EXPECT_EQ(dialogs.openFileName(nullptr, folder.path(), QStringLiteral("*.TXT (*.txt)")),
-              QString());
+    EXPECT_EQ(dialogs.openFileName(nullptr, folder.path(), filters), QString());
 }
 
 } // namespace

@@ -37,7 +37,7 @@ protected:
 
     FormAvvio *open(ScriptedRandom &random)
     {
-        services = std::make_unique<Services>(Services{words, random, dialogs, program.path()});
+        services = std::make_unique<Services>(Services{words, random, dialogs, program.path(), {}});
         auto *form = new FormAvvio(*services);
         form->resize(form->surface()->designSize().toSize());
         form->show();

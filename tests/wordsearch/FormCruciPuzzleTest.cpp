@@ -70,7 +70,7 @@ protected:
                               .fill(92)
                               .draws()};
     ScriptedDialogs dialogs;
-    Services services{words, random, dialogs, program.path()};
+    Services services{words, random, dialogs, program.path(), {}};
     QPointer<FormCruciPuzzle> form;
 };
 

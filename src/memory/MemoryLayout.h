@@ -64,7 +64,7 @@ constexpr ControlDesign memoryWord(int slot)
             .left = place.left, .top = place.top, .width = 1215, .height = 1095,
             .text = kSampleWords[std::size_t(slot)], .font = {"Arial", 11.25, true},
             .back = kSystemWindowBackground, .fore = kSystemWindowText,
-            .align = TextAlign::Centre, .border = true};
+            .align = TextAlign::Centre, .border = true, .shrinkToFit = true};
 }
 // clang-format on
 

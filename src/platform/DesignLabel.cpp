@@ -4,6 +4,7 @@
 #include "Colors.h"
 
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -26,8 +27,19 @@ DesignLabel::DesignLabel(const ControlDesign &design, QWidget *parent)
     : DesignControl(parent), text_(QString::fromUtf8(design.text)),
       background_(colorFromStored(design.back)), foreground_(colorFromStored(design.fore)),
       alignment_(horizontalAlignment(design.align)), border_(design.border),
-      transparent_(design.transparent)
+      transparent_(design.transparent), shrinkToFit_(design.shrinkToFit)
 {}
+
+QFont DesignLabel::fittedFont(int width) const
+{
+    QFont fitted = font();
+    if (!shrinkToFit_ || fitted.pixelSize() <= 0)
+        return fitted;
+    const int smallest = std::max(1, fitted.pixelSize() / 2);
+    while (fitted.pixelSize() > smallest && QFontMetrics(fitted).horizontalAdvance(text_) > width)
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    return fitted;
+}
 
 void DesignLabel::setText(const QString &text)
 {
@@ -67,6 +79,6 @@ void DesignLabel::paintEvent(QPaintEvent *)
         textArea.adjust(w, w, -w, -w);
     }
     painter.setPen(foreground_);
-    painter.setFont(font());
+    painter.setFont(fittedFont(textArea.width()));
     painter.drawText(textArea, int(alignment_ | Qt::AlignTop | Qt::TextWordWrap), text_);
 }

@@ -22,6 +22,9 @@ public:
     void setBackground(const QColor &color);
     void setLineWidth(int pixels);
 
+    // The font the text is drawn in across `width` pixels.
+    QFont fittedFont(int width) const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -32,5 +35,6 @@ private:
     Qt::Alignment alignment_;
     bool border_;
     bool transparent_;
+    bool shrinkToFit_;
     int lineWidth_ = 1;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BundledProgram.h"
+#include "app/Navigator.h"
 #include "menu/FormMenu.h"
+#include "title/FormAvvio.h"
 #include "platform/DesignButton.h"
 #include "platform/DesignSurface.h"
 #include "wordsearch/FormCruciPuzzle.h"
@@ -11,13 +13,23 @@
 
 namespace {
 
-FormCruciPuzzle *openWordSearch()
+template <typename Form> Form *openWindow()
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (auto *form = qobject_cast<FormCruciPuzzle *>(window); form && form->isVisible())
+        if (auto *form = qobject_cast<Form *>(window); form && form->isVisible())
             return form;
     }
     return nullptr;
+}
+
+// The program as the pupil finds it after a click on the title: the menu, filling the screen.
+FormMenu *openMenu(Navigator &navigator)
+{
+    navigator.start();
+    QTest::mouseClick(openWindow<FormAvvio>()->surface(), Qt::LeftButton, {}, QPoint(5, 5));
+    auto *menu = openWindow<FormMenu>();
+    menu->grab();
+    return menu;
 }
 
 // From the click on "Crucipuzzle" to the word search painted over the whole screen: the window
@@ -27,12 +39,11 @@ void menuToWordSearchPainted(benchmark::State &state)
     BundledProgram program;
     for (auto _ : state) {
         state.PauseTiming();
-        auto *menu = new FormMenu(program.services);
-        showFillingScreen(menu);
-        menu->grab();
+        Navigator navigator(program.services);
+        FormMenu *menu = openMenu(navigator);
         state.ResumeTiming();
         QTest::mouseClick(menu->surface()->button("Command13"), Qt::LeftButton);
-        FormCruciPuzzle *game = openWordSearch();
+        auto *game = openWindow<FormCruciPuzzle>();
         benchmark::DoNotOptimize(game->grab());
         state.PauseTiming();
         state.counters["width"] = game->width();

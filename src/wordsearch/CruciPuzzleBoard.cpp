@@ -233,6 +233,9 @@ void BoardGenerator::RiempiAltriSpazi()
 
 bool fitsOnBoard(const QString &word)
 {
+    // Ten characters or fewer hold ten letters or fewer: only one of them need be a letter.
+    if (word.size() <= Board::kColumns)
+        return std::any_of(word.cbegin(), word.cend(), [](QChar c) { return !isJoiner(c); });
     BoardLetters letters;
     return splitLetters(word, letters) && letters.length > 0;
 }

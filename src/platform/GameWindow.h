@@ -7,7 +7,7 @@ class Dialogs;
 class SwitchableVoice;
 
 // A game's window: its menu bar's "Esci" asks whether to go back to the menu, and Yes says so;
-// "Voce", a check beside it, turns the voice off and on for the whole session.
+// "Voce" beside it, a checkable command, turns the voice off and on for the whole session.
 class GameWindow : public DesignWindow
 {
     Q_OBJECT

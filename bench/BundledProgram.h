@@ -5,6 +5,8 @@
 #include "core/RandomSource.h"
 #include "core/WordListStore.h"
 #include "platform/QtDialogs.h"
+#include "platform/VoiceSwitch.h"
+#include "platform/voice/SpokenVoice.h"
 
 // What a game window is given when the program runs with its bundled word list and pictures.
 struct BundledProgram
@@ -15,5 +17,9 @@ struct BundledProgram
     WordListStore words;
     ProgramRandom random{1};
     QtDialogs dialogs;
-    Services services{words, random, dialogs, folder, {}};
+    // Silent, as with --senza-voce, unless a benchmark turns it on: the speech engine starts only
+    // once in a process, and the voice's benchmarks measure that start.
+    SpokenVoice spoken;
+    SwitchableVoice voice{spoken, false};
+    Services services{words, random, dialogs, folder, voice, {}};
 };

@@ -20,13 +20,14 @@ public:
     void moveCard(int, int) override {}
     void setPauseRunning(bool) override {}
     void setMoveCaption(const QString &) override {}
+    void showPraise(const QString &) override {}
 };
 
 void dealMemoryCards(benchmark::State &state)
 {
     BundledProgram program;
     UnseenBoard board;
-    MemoryGame game(board, program.random, program.words);
+    MemoryGame game(board, program.random, program.words, program.voice);
     for (auto _ : state) {
         game.restart();
         benchmark::DoNotOptimize(game.positionOf(0));

@@ -1,4 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "BundledProgram.h"
+#include "memory/FormMemory.h"
+#include "platform/DesignButton.h"
+#include "platform/DesignLabel.h"
+#include "platform/DesignSurface.h"
 #include "platform/voice/SpeechPlayer.h"
 #include "platform/voice/SpeechSynthesis.h"
 #include "platform/voice/SpokenVoice.h"
@@ -6,6 +11,7 @@
 #include <QAudioDevice>
 #include <QCoreApplication>
 #include <QStringList>
+#include <QTest>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -57,5 +63,31 @@ void sayAWordToTheAudioOutput(benchmark::State &state)
     voice.stop();
 }
 BENCHMARK(sayAWordToTheAudioOutput)->Unit(benchmark::kMicrosecond);
+
+// The pupil's click on a memory word card, through the game, to its word handed to the audio
+// output: what the pupil waits for before hearing the word.
+void turnAWordCardToTheAudioOutput(benchmark::State &state)
+{
+    state.SetLabel(SpeechPlayer::defaultOutput().isNull() ? "no audio output" : "audio output");
+    BundledProgram program;
+    program.voice.setEnabled(true);
+    auto *form = new FormMemory(program.services);
+    form->resize(1280, 1024);
+    form->show();
+    QPushButton *restart = form->surface()->button("Command1");
+    DesignLabel *firstWordCard = form->surface()->label("Label2", kSlots);
+    for (auto _ : state) {
+        state.PauseTiming();
+        restart->click();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        QTest::mouseClick(firstWordCard, Qt::LeftButton, {}, QPoint(5, 5));
+    }
+    if (firstWordCard->isVisible())
+        state.SkipWithError("the word card was not turned");
+    program.voice.stop();
+    delete form;
+}
+BENCHMARK(turnAWordCardToTheAudioOutput)->Unit(benchmark::kMicrosecond);
 
 } // namespace

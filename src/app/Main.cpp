@@ -5,6 +5,8 @@
 #include "core/WordListStore.h"
 #include "platform/Fonts.h"
 #include "platform/QtDialogs.h"
+#include "platform/VoiceSwitch.h"
+#include "platform/voice/SpokenVoice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -26,6 +28,9 @@ int run(QApplication &application)
     ProgramRandom random(ProgramRandom::seedFromClock());
     WordListStore words;
     QtDialogs dialogs;
+    // Nothing of the speech engine or the sound server is touched before the first word.
+    SpokenVoice spoken;
+    SwitchableVoice voice(spoken, voiceWantedFrom(QCoreApplication::arguments()));
     const QString folder = QCoreApplication::applicationDirPath();
 
     const QString listPath = QDir(folder).filePath(QStringLiteral("listaparole.txt"));
@@ -40,7 +45,7 @@ int run(QApplication &application)
     if (!report.isEmpty())
         dialogs.information(nullptr, report);
 
-    Services services{words, random, dialogs, folder, {}};
+    Services services{words, random, dialogs, folder, voice, {}};
     Navigator navigator(services);
     navigator.start();
     return application.exec();

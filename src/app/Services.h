@@ -5,6 +5,7 @@
 
 class Dialogs;
 class RandomSource;
+class SwitchableVoice;
 class WordListStore;
 
 // What every window of the program shares: handed to each window when it is created.
@@ -14,6 +15,8 @@ struct Services
     RandomSource &random;
     Dialogs &dialogs;
     QString programFolder;
+    // The games' voice, with the session's switch that the game windows' "Voce" turns.
+    SwitchableVoice &voice;
     // Where the list dialog opens once a list has been chosen: the folder last used.
     QString chosenListFolder;
 };

@@ -8,14 +8,16 @@
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureFiles.h"
+#include "platform/PraiseBanner.h"
+#include "platform/VoiceSwitch.h"
 
 #include <QTimer>
 
 FormMemory::FormMemory(Services &services, QWidget *parent)
-    : GameWindow(kMemoryForm, kMemoryLayout, services.dialogs,
+    : GameWindow(kMemoryForm, kMemoryLayout, services.dialogs, services.voice,
                  QStringLiteral("vuoi tornare al menù? "), parent),
-      services_(services), game_(*this, services.random, services.words),
-      pauseTimer_(new QTimer(this))
+      services_(services), game_(*this, services.random, services.words, services.voice),
+      pauseTimer_(new QTimer(this)), praise_(new PraiseBanner(surface()))
 {
     setBackground(0x00800080);
     for (int slot = 0; slot < kSlots; ++slot) {
@@ -28,7 +30,11 @@ FormMemory::FormMemory(Services &services, QWidget *parent)
                 [this](int index) { game_.coverClicked(index); });
     }
 
-    connect(surface()->button(kRestart), &QPushButton::clicked, this, [this] { game_.restart(); });
+    // The praise belongs to the game just ended, not to the new deal.
+    connect(surface()->button(kRestart), &QPushButton::clicked, this, [this] {
+        praise_->hide();
+        game_.restart();
+    });
 
     pauseTimer_->setObjectName(QString::fromLatin1(kPauseTimer));
     pauseTimer_->setInterval(MemoryGame::kPauseMilliseconds);
@@ -81,4 +87,9 @@ void FormMemory::setPauseRunning(bool running)
 void FormMemory::setMoveCaption(const QString &caption)
 {
     surface()->label(kMoveCount)->setText(caption);
+}
+
+void FormMemory::showPraise(const QString &praise)
+{
+    praise_->showPraise(praise, std::chrono::milliseconds(MemoryGame::kPraiseMilliseconds));
 }

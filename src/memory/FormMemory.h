@@ -9,6 +9,7 @@
 
 class DesignLabel;
 class PictureBox;
+class PraiseBanner;
 class QTimer;
 struct Services;
 
@@ -33,12 +34,14 @@ private:
     void moveCard(int card, int position) override;
     void setPauseRunning(bool running) override;
     void setMoveCaption(const QString &caption) override;
+    void showPraise(const QString &praise) override;
 
     QWidget *faceOf(int card) const;
 
     Services &services_;
     MemoryGame game_;
     QTimer *pauseTimer_;
+    PraiseBanner *praise_;
     std::array<DesignLabel *, kCards> covers_{};
     std::array<PictureBox *, kSlots> pictureFaces_{};
     std::array<DesignLabel *, kSlots> wordFaces_{};

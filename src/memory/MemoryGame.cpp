@@ -4,9 +4,13 @@
 #include "MemoryView.h"
 #include "core/Counting.h"
 #include "core/NumberText.h"
+#include "platform/Voice.h"
 
-MemoryGame::MemoryGame(MemoryView &view, RandomSource &random, const WordListStore &words)
-    : view_(view), random_(random), store_(words)
+#include <algorithm>
+
+MemoryGame::MemoryGame(MemoryView &view, RandomSource &random, const WordListStore &words,
+                       Voice &voice)
+    : view_(view), random_(random), store_(words), voice_(voice)
 {}
 
 PlayPhase MemoryGame::phase() const
@@ -54,6 +58,11 @@ void MemoryGame::coverClicked(int card)
     if (!state_.clicksAccepted || card < 0 || card >= kCards || isFaceUp(card))
         return;
     setFaceUp(card, true);
+    // A picture is left for the pupil to name. A pair's word is said as soon as its second card is
+    // up, not when the pause settles it: the child hears it while looking at both cards.
+    const bool pairFound = state_.firstTurned && isPair(state_.firstCard, card);
+    if (!isPictureCard(card) || pairFound)
+        voice_.say(words_[std::size_t(slotOf(card))]);
     if (!state_.firstTurned) {
         state_.firstTurned = true;
         state_.firstCard = qint16(card);
@@ -78,6 +87,17 @@ void MemoryGame::pauseOver()
     view_.setMoveCaption(QStringLiteral("mosse = ") + numberToText(state_.moveCount));
     state_.clicksAccepted = true;
     state_.firstTurned = false;
+    if (allFaceUp()) {
+        const QString praise =
+            QStringLiteral("Bravo! Hai finito in %1 mosse").arg(state_.moveCount);
+        voice_.say(praise);
+        view_.showPraise(praise);
+    }
+}
+
+bool MemoryGame::allFaceUp() const
+{
+    return std::all_of(faceUp_.begin(), faceUp_.end(), [](bool up) { return up; });
 }
 
 void MemoryGame::setFaceUp(int card, bool up)

@@ -8,6 +8,7 @@
 
 class MemoryView;
 class RandomSource;
+class Voice;
 class WordListStore;
 
 // The play state: all zero or false until the first deal.
@@ -29,13 +30,15 @@ enum class PlayPhase
 };
 
 // One memory game: the pupil turns two cards at a time, a picture and its own word stay up, and
-// every pair turned counts one move once the pause after it ends.
+// every pair turned counts one move once the pause after it ends. A word card says its word as it
+// is turned, a pair found says its word, and the last pair praises the pupil.
 class MemoryGame
 {
 public:
     static constexpr int kPauseMilliseconds = 1500;
+    static constexpr int kPraiseMilliseconds = 3000;
 
-    MemoryGame(MemoryView &view, RandomSource &random, const WordListStore &words);
+    MemoryGame(MemoryView &view, RandomSource &random, const WordListStore &words, Voice &voice);
 
     void activate();
     void restart();
@@ -52,10 +55,12 @@ public:
 private:
     void deal();
     void setFaceUp(int card, bool up);
+    bool allFaceUp() const;
 
     MemoryView &view_;
     RandomSource &random_;
     const WordListStore &store_;
+    Voice &voice_;
     PlayState state_;
     SlotWords words_;
     CardPlaces places_{};

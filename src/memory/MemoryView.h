@@ -19,4 +19,6 @@ public:
     virtual void moveCard(int card, int position) = 0;
     virtual void setPauseRunning(bool running) = 0;
     virtual void setMoveCaption(const QString &caption) = 0;
+    // The praise for a finished game, shown over the board for kPraiseMilliseconds.
+    virtual void showPraise(const QString &praise) = 0;
 };

@@ -4,15 +4,17 @@
 #include "DesignWindow.h"
 
 class Dialogs;
+class SwitchableVoice;
 
-// A game's window: its menu bar's "Esci" asks whether to go back to the menu, and Yes says so.
+// A game's window: its menu bar's "Esci" asks whether to go back to the menu, and Yes says so;
+// "Voce" beside it, a checkable command, turns the voice off and on for the whole session.
 class GameWindow : public DesignWindow
 {
     Q_OBJECT
 
 public:
     GameWindow(const char *formName, std::span<const ControlDesign> layout, Dialogs &dialogs,
-               const QString &leaveQuestion, QWidget *parent = nullptr);
+               SwitchableVoice &voice, const QString &leaveQuestion, QWidget *parent = nullptr);
 
 signals:
     void leaveConfirmed();

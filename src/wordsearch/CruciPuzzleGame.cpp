@@ -2,11 +2,12 @@
 #include "CruciPuzzleGame.h"
 
 #include "core/Counting.h"
+#include "platform/Voice.h"
 
 #include <algorithm>
 
-CruciPuzzleGame::CruciPuzzleGame(const WordListStore &words, RandomSource &random)
-    : words_(words), random_(random)
+CruciPuzzleGame::CruciPuzzleGame(const WordListStore &words, RandomSource &random, Voice &voice)
+    : words_(words), random_(random), voice_(voice)
 {}
 
 void CruciPuzzleGame::activate()
@@ -26,6 +27,12 @@ void CruciPuzzleGame::newBoard()
 bool CruciPuzzleGame::showsPicture(int slot) const
 {
     return board_.laidWord(slot) && !wordFound_[std::size_t(slot)];
+}
+
+void CruciPuzzleGame::pictureClicked(int slot)
+{
+    if (showsPicture(slot))
+        voice_.say(board_.laidWord(slot)->word);
 }
 
 CruciPuzzleGame::ClickOutcome CruciPuzzleGame::click(int cell)
@@ -52,8 +59,12 @@ CruciPuzzleGame::ClickOutcome CruciPuzzleGame::click(int cell)
     ++wordsFound_;
     wordFound_[std::size_t(slot)] = true;
     lastFoundSlot_ = slot;
-    if (wordsFound_ != int(board_.laidWords.size()))
+    if (wordsFound_ != int(board_.laidWords.size())) {
+        voice_.say(board_.laidWord(slot)->word);
         return ClickOutcome::WordFound;
+    }
+    // The praise would cut the last word short at once: it stands for both.
+    voice_.say(kPraise);
     newBoard();
     return ClickOutcome::BoardSolved;
 }

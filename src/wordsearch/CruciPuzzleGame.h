@@ -3,11 +3,19 @@
 
 #include "CruciPuzzleBoard.h"
 
+class Voice;
+
 // The play of the word search on its board: a click on a letter is judged, found words are
-// counted, and a solved board is replaced at once by a new one with the counts running on.
+// counted, and a solved board is replaced at once by a new one with the counts running on. A word
+// found is said aloud, a solved board praised, and a picture beside the grid says its word when
+// clicked, for pupils still learning to read.
 class CruciPuzzleGame
 {
 public:
+    static constexpr int kPraiseMilliseconds = 2000;
+    // What a solved board says, and shows over the new one.
+    static inline const QString kPraise = QStringLiteral("Bravo!");
+
     enum class Answer
     {
         None, // no answer yet since the first board
@@ -24,11 +32,13 @@ public:
         BoardSolved, // the last word of the board: a new board stands in its place
     };
 
-    CruciPuzzleGame(const WordListStore &words, RandomSource &random);
+    CruciPuzzleGame(const WordListStore &words, RandomSource &random, Voice &voice);
 
     // Counts back to 0 and the first board.
     void activate();
     ClickOutcome click(int cell);
+    // Says the word of the picture in `slot`, while it stands beside the grid.
+    void pictureClicked(int slot);
 
     const CruciPuzzleBoard &board() const { return board_; }
     // A laid word's picture stands beside the grid until the word is found.
@@ -45,6 +55,7 @@ private:
 
     const WordListStore &words_;
     RandomSource &random_;
+    Voice &voice_;
     CruciPuzzleBoard board_;
     std::array<bool, CruciPuzzleBoard::kWordsPerBoard + 1> wordFound_{};
     int lastFoundSlot_ = 0;

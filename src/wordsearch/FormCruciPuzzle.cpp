@@ -8,6 +8,8 @@
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureFiles.h"
+#include "platform/PraiseBanner.h"
+#include "platform/VoiceSwitch.h"
 
 namespace {
 
@@ -18,9 +20,10 @@ const QColor kCellYellow(0xFF, 0xFF, 0x00);
 } // namespace
 
 FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
-    : GameWindow(kWordSearchForm, kWordSearchLayout, services.dialogs,
+    : GameWindow(kWordSearchForm, kWordSearchLayout, services.dialogs, services.voice,
                  QStringLiteral("Vuoi tornare al menù? "), parent),
-      services_(services), game_(services.words, services.random)
+      services_(services), game_(services.words, services.random, services.voice),
+      praise_(new PraiseBanner(surface()))
 {
     setBackground(kGreen);
     for (int cell = 0; cell < CruciPuzzleBoard::kCells; ++cell) {
@@ -28,8 +31,12 @@ FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
         connect(cells_[std::size_t(cell)], &DesignControl::clicked, this,
                 &FormCruciPuzzle::clickLetter);
     }
-    for (int slot = 0; slot < CruciPuzzleBoard::kWordsPerBoard; ++slot)
+    for (int slot = 0; slot < CruciPuzzleBoard::kWordsPerBoard; ++slot) {
         pictures_[std::size_t(slot)] = surface()->picture(kWordPicture, slot);
+        // Picture i stands for the word of slot i + 1.
+        connect(pictures_[std::size_t(slot)], &DesignControl::clicked, this,
+                [this](int index) { game_.pictureClicked(index + 1); });
+    }
 }
 
 void FormCruciPuzzle::activate()
@@ -46,6 +53,8 @@ void FormCruciPuzzle::clickLetter(int cell)
         return;
     case CruciPuzzleGame::ClickOutcome::BoardSolved:
         mirrorBoard();
+        praise_->showPraise(CruciPuzzleGame::kPraise,
+                            std::chrono::milliseconds(CruciPuzzleGame::kPraiseMilliseconds));
         break;
     case CruciPuzzleGame::ClickOutcome::WordFound:
         pictures_[std::size_t(game_.lastFoundSlot() - 1)]->clearPicture();

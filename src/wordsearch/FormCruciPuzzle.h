@@ -6,6 +6,7 @@
 
 class DesignLabel;
 class PictureBox;
+class PraiseBanner;
 struct Services;
 
 // The word search window: the letter grid, the pictures of the hidden words beside it, the
@@ -32,4 +33,5 @@ private:
     std::array<DesignLabel *, CruciPuzzleBoard::kCells> cells_{};
     std::array<PictureBox *, CruciPuzzleBoard::kWordsPerBoard> pictures_{};
     CruciPuzzleGame game_;
+    PraiseBanner *praise_;
 };

@@ -10,7 +10,10 @@
 #include "platform/DesignButton.h"
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
+#include "platform/PictureBox.h"
+#include "platform/VoiceSwitch.h"
 #include "support/Files.h"
+#include "support/RecordedVoice.h"
 #include "support/ScriptedDialogs.h"
 #include "support/Windows.h"
 #include "title/FormAvvio.h"
@@ -88,7 +91,9 @@ protected:
     WordListStore words = storeOf(kTwelveWords);
     ScriptedRandom random{};
     ScriptedDialogs dialogs;
-    Services services{words, random, dialogs, program.path(), {}};
+    RecordedVoice recorded;
+    SwitchableVoice voice{recorded};
+    Services services{words, random, dialogs, program.path(), voice, {}};
     Navigator navigator{services};
     const qsizetype baseline = QApplication::topLevelWidgets().size();
 };
@@ -112,6 +117,9 @@ TEST_F(NavigatorTest, FromTheTitleThroughBothGamesToTheEnd)
     }
     EXPECT_EQ(wordSearch->game().rightAnswers(), 10);
     EXPECT_EQ(wordSearch->game().wrongAnswers(), 0);
+    std::vector<QString> found(kTwelveWords.begin(), kTwelveWords.begin() + 9);
+    found.push_back(QStringLiteral("Bravo!"));
+    EXPECT_EQ(recorded.said, found);
     EXPECT_EQ(random.used(), random.scripted()) << "a second board was built";
 
     random.append({0.5});
@@ -182,6 +190,38 @@ TEST_F(NavigatorTest, AListLoadedInTheMenuFeedsTheNextGame)
     ASSERT_TRUE(game);
     ASSERT_EQ(game->game().board().laidWords.size(), 1u);
     EXPECT_EQ(game->game().board().laidWords[0].word, QStringLiteral("sole"));
+}
+
+// "Voce" turned off in one game stays off in the next: one switch for the whole session.
+TEST_F(NavigatorTest, TheVoiceStaysAsTurnedFromOneGameToTheNext)
+{
+    FormMenu *menu = openMenu();
+    ASSERT_TRUE(menu);
+    random.append(boardOnRows());
+    press(menu, "Command13");
+    FormCruciPuzzle *wordSearch = onlyWindow<FormCruciPuzzle>();
+    ASSERT_TRUE(wordSearch);
+    QTest::mouseClick(wordSearch->surface()->picture("Image1", 0), Qt::LeftButton);
+    EXPECT_EQ(recorded.said, std::vector<QString>{"cane"});
+    wordSearch->findChild<QAction *>(QStringLiteral("mnuVoce"))->trigger();
+    QTest::mouseClick(wordSearch->surface()->picture("Image1", 1), Qt::LeftButton);
+
+    random.append({0.5});
+    leaveGame(wordSearch);
+    menu = onlyWindow<FormMenu>();
+    ASSERT_TRUE(menu);
+    random.append(dealInOrder());
+    press(menu, "Command15");
+    FormMemory *memory = onlyWindow<FormMemory>();
+    ASSERT_TRUE(memory);
+    QAction *voce = memory->findChild<QAction *>(QStringLiteral("mnuVoce"));
+    EXPECT_FALSE(voce->isChecked());
+    QTest::mouseClick(memory->surface()->label("Label2", 12), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(recorded.said.size(), 1u);
+    voce->trigger();
+    QTest::mouseClick(memory->surface()->label("Label2", 13), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(recorded.said.back(), QStringLiteral("gatto"));
+    EXPECT_EQ(random.used(), random.scripted());
 }
 
 } // namespace

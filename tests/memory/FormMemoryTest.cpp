@@ -6,13 +6,16 @@
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
+#include "platform/VoiceSwitch.h"
 #include "support/Pictures.h"
+#include "support/RecordedVoice.h"
 #include "support/ScriptedDialogs.h"
 #include "support/Windows.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
 #include <QSignalSpy>
@@ -47,12 +50,24 @@ protected:
     QTimer *timer() const { return form->findChild<QTimer *>("Timer1"); }
     void endPause() const { QMetaObject::invokeMethod(timer(), "timeout"); }
     QString caption() const { return form->surface()->label("Label3")->text(); }
+    QAction *voiceCommand() const { return form->findChild<QAction *>("mnuVoce"); }
+    QLabel *praise() const { return form->findChild<QLabel *>("PraiseBanner"); }
+    void finishGame() const
+    {
+        for (int slot = 0; slot < kSlots; ++slot) {
+            click(slot);
+            click(slot + kSlots);
+            endPause();
+        }
+    }
 
     QTemporaryDir program;
     WordListStore words = storeOf(kTwelveWords);
     ScriptedRandom random = dealsInOrder(3);
     ScriptedDialogs dialogs;
-    Services services{words, random, dialogs, program.path(), {}};
+    RecordedVoice recorded;
+    SwitchableVoice voice{recorded};
+    Services services{words, random, dialogs, program.path(), voice, {}};
     QPointer<FormMemory> form = new FormMemory(services);
 };
 
@@ -146,6 +161,89 @@ TEST_F(FormMemoryTest, EsciAsksAndYesGoesBackToTheMenu)
 
     esci->trigger();
     EXPECT_EQ(leave.count(), 1);
+}
+
+TEST_F(FormMemoryTest, TurnedWordsAreSaidUntilVoceIsTurnedOffForTheSession)
+{
+    show();
+    QStringList commands;
+    for (const QAction *command : form->menuBar()->actions())
+        commands << command->objectName();
+    EXPECT_EQ(commands, (QStringList{"mnuEsci", "mnuVoce"}));
+    ASSERT_TRUE(voiceCommand());
+    EXPECT_EQ(voiceCommand()->text(), QStringLiteral("Voce"));
+    EXPECT_TRUE(voiceCommand()->isCheckable());
+    EXPECT_TRUE(voiceCommand()->isChecked());
+
+    click(13);
+    click(1);
+    EXPECT_EQ(recorded.said, (std::vector<QString>{"gatto", "gatto"}));
+    endPause();
+    click(2);
+    EXPECT_EQ(recorded.said.size(), 2u);
+
+    voiceCommand()->trigger();
+    EXPECT_FALSE(voiceCommand()->isChecked());
+    EXPECT_FALSE(voice.isEnabled());
+    EXPECT_EQ(recorded.stops, 1) << "the word being said is cut short";
+    click(14);
+    endPause();
+    finishGame();
+    EXPECT_EQ(recorded.said.size(), 2u);
+    EXPECT_TRUE(praise()->isVisible()) << "the praise is still shown, silently";
+
+    // A game window opened later in the session shows the voice as it was left.
+    auto *next = new FormMemory(services);
+    EXPECT_FALSE(next->findChild<QAction *>("mnuVoce")->isChecked());
+    voice.setEnabled(true);
+    delete next;
+    next = new FormMemory(services);
+    EXPECT_TRUE(next->findChild<QAction *>("mnuVoce")->isChecked());
+    delete next;
+}
+
+TEST_F(FormMemoryTest, AFinishedGameIsPraisedOverTheBoardForThreeSeconds)
+{
+    show();
+    ASSERT_TRUE(praise());
+    EXPECT_FALSE(praise()->isVisible());
+    click(0);
+    click(1);
+    endPause();
+    finishGame();
+    const QString bravo = QStringLiteral("Bravo! Hai finito in 13 mosse");
+    EXPECT_EQ(recorded.said.back(), bravo);
+    ASSERT_TRUE(praise()->isVisible());
+    EXPECT_EQ(praise()->text(), bravo);
+    EXPECT_EQ(caption(), QStringLiteral("mosse =  13"));
+
+    // Across the middle of the board, in letters larger than the cards', taking no clicks.
+    DesignSurface *surface = form->surface();
+    const QRect band = praise()->geometry();
+    EXPECT_TRUE(surface->rect().contains(band));
+    EXPECT_NEAR(band.center().x(), surface->rect().center().x(), 1);
+    EXPECT_NEAR(band.center().y(), surface->rect().center().y(), 1);
+    EXPECT_GT(praise()->font().pixelSize(), 2 * surface->label("Label1", 0)->font().pixelSize());
+    EXPECT_NE(surface->childAt(band.center()), praise());
+    EXPECT_EQ(surface->grab().toImage().pixelColor(band.left() + 8, band.center().y()),
+              QColor(0xFF, 0xFF, 0x80));
+
+    auto *shown = form->findChild<QTimer *>("PraiseBannerTimer");
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->isActive());
+    EXPECT_TRUE(shown->isSingleShot());
+    EXPECT_EQ(shown->interval(), 3000);
+    QMetaObject::invokeMethod(shown, "timeout");
+    EXPECT_FALSE(praise()->isVisible());
+
+    // A new deal takes the praise of the game before away at once.
+    QTest::mouseClick(surface->button("Command1"), Qt::LeftButton);
+    finishGame();
+    EXPECT_EQ(praise()->text(), QStringLiteral("Bravo! Hai finito in 12 mosse"));
+    EXPECT_TRUE(praise()->isVisible());
+    QTest::mouseClick(surface->button("Command1"), Qt::LeftButton);
+    EXPECT_FALSE(praise()->isVisible());
+    EXPECT_EQ(caption(), QStringLiteral("mosse =  12"));
 }
 
 } // namespace

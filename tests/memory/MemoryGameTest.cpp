@@ -2,6 +2,7 @@
 #include "memory/MemoryGame.h"
 #include "memory/Deals.h"
 #include "memory/MemoryView.h"
+#include "support/RecordedVoice.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@ public:
     std::array<int, kCards> places{};
     bool pauseRunning = true; // the window's timer runs from its creation
     QString caption = QStringLiteral("Label3");
+    std::vector<QString> praises;
 
     void showWord(int slot, const QString &w) override { words[std::size_t(slot)] = w; }
     void showPicture(int slot, const QString &w) override { pictures[std::size_t(slot)] = w; }
@@ -24,6 +26,7 @@ public:
     void moveCard(int card, int position) override { places[std::size_t(card)] = position; }
     void setPauseRunning(bool running) override { pauseRunning = running; }
     void setMoveCaption(const QString &text) override { caption = text; }
+    void showPraise(const QString &text) override { praises.push_back(text); }
 
     int coversShown() const { return int(std::count(coverShown.begin(), coverShown.end(), true)); }
 };
@@ -41,7 +44,8 @@ protected:
     WordListStore words = storeOf(kTwelveWords);
     ScriptedRandom random = dealsInOrder(3);
     SeenBoard board;
-    MemoryGame game{board, random, words};
+    RecordedVoice voice;
+    MemoryGame game{board, random, words, voice};
 };
 
 TEST_F(MemoryGameTest, NothingAnswersBeforeActivationWhichDealsEveryCardFaceDown)
@@ -101,7 +105,7 @@ TEST_F(MemoryGameTest, OnlyAPictureAndItsOwnWordStayUp)
     const WordListStore twice = storeOf(QStringList(kTwelveWords) << QStringLiteral("CANE"));
     ScriptedRandom draws = dealsInOrder(1);
     SeenBoard seen;
-    MemoryGame dealt(seen, draws, twice);
+    MemoryGame dealt(seen, draws, twice, voice);
     dealt.activate();
     EXPECT_EQ(QStringList(seen.words.cbegin(), seen.words.cend()), kTwelveWords);
 }
@@ -131,12 +135,105 @@ TEST_F(MemoryGameTest, AfterTheTwelfthPairNothingMoreHappens)
     game.activate();
     for (int slot = 0; slot < kSlots; ++slot)
         playPair(slot, slot + kSlots);
+    voice.said.clear();
     for (int card = 0; card < kCards; ++card)
         game.coverClicked(card);
     game.pauseOver();
     EXPECT_EQ(board.coversShown(), 0);
     EXPECT_FALSE(board.pauseRunning);
     EXPECT_EQ(board.caption, QStringLiteral("mosse =  12"));
+    EXPECT_TRUE(voice.said.empty());
+    EXPECT_EQ(board.praises.size(), 1u);
+}
+
+// Word cards say their word as they are turned; picture cards leave the word to the pupil.
+TEST_F(MemoryGameTest, AWordCardSaysItsWordAndAPictureCardNothing)
+{
+    game.activate();
+    EXPECT_TRUE(voice.said.empty());
+    game.coverClicked(3); // the picture of "mela"
+    EXPECT_TRUE(voice.said.empty());
+    game.coverClicked(16); // the word "pera": a miss
+    EXPECT_EQ(voice.said, std::vector<QString>{"pera"});
+    game.coverClicked(13); // refused during the pause
+    game.pauseOver();
+    EXPECT_EQ(voice.said, std::vector<QString>{"pera"});
+
+    game.coverClicked(12);
+    game.coverClicked(13); // two words
+    EXPECT_EQ(voice.said, (std::vector<QString>{"pera", "cane", "gatto"}));
+    game.pauseOver();
+    game.coverClicked(0);
+    game.coverClicked(5); // two pictures
+    game.pauseOver();
+    EXPECT_EQ(voice.said.size(), 3u);
+    EXPECT_TRUE(board.praises.empty());
+    EXPECT_EQ(voice.stops, 0);
+}
+
+TEST_F(MemoryGameTest, WordsAreSaidAsTheListWritesThemAccentsAndAll)
+{
+    QStringList accented = kTwelveWords;
+    accented[0] = QStringLiteral("caffè");
+    accented[1] = QStringLiteral("perché");
+    const WordListStore store = storeOf(accented);
+    ScriptedRandom draws = dealsInOrder(1);
+    SeenBoard seen;
+    MemoryGame accentedGame(seen, draws, store, voice);
+    accentedGame.activate();
+    accentedGame.coverClicked(12);
+    accentedGame.coverClicked(13);
+    EXPECT_EQ(voice.said,
+              (std::vector<QString>{QStringLiteral("caffè"), QStringLiteral("perché")}));
+}
+
+// The pair's word comes with its second card, once, whichever card was turned first; the count
+// and the pause are the same as for any pair.
+TEST_F(MemoryGameTest, APairSaysItsWordAsItsSecondCardTurns)
+{
+    game.activate();
+    game.coverClicked(0); // the picture of "cane"
+    game.coverClicked(12);
+    EXPECT_EQ(voice.said, std::vector<QString>{"cane"});
+    EXPECT_EQ(game.phase(), PlayPhase::Pause);
+    game.pauseOver();
+
+    game.coverClicked(19); // the word "ape"
+    game.coverClicked(7);  // its picture
+    EXPECT_EQ(voice.said, (std::vector<QString>{"cane", "ape", "ape"}));
+    EXPECT_EQ(game.state().moveCount, 1);
+    EXPECT_TRUE(board.pauseRunning);
+    game.pauseOver();
+    EXPECT_EQ(voice.said.size(), 3u);
+    EXPECT_EQ(board.caption, QStringLiteral("mosse =  2"));
+}
+
+TEST_F(MemoryGameTest, TheLastPairPraisesThePupilWithTheMovesWhenItsPauseEnds)
+{
+    game.activate();
+    playPair(0, 1); // a miss
+    playPair(2, 14);
+    for (int slot = 0; slot < kSlots; ++slot) {
+        if (slot != 2 && slot != 11)
+            playPair(slot + kSlots, slot);
+    }
+    EXPECT_TRUE(board.praises.empty());
+    game.coverClicked(11);
+    game.coverClicked(23);
+    EXPECT_EQ(voice.said.back(), QStringLiteral("nave"));
+    EXPECT_TRUE(board.praises.empty());
+    game.pauseOver();
+    const QString praise = QStringLiteral("Bravo! Hai finito in 13 mosse");
+    EXPECT_EQ(voice.said.back(), praise);
+    EXPECT_EQ(board.praises, std::vector<QString>{praise});
+    EXPECT_EQ(board.caption, QStringLiteral("mosse =  13"));
+
+    // A new deal is a new game: its last pair is praised with its own count.
+    game.restart();
+    for (int slot = 0; slot < kSlots; ++slot)
+        playPair(slot, slot + kSlots);
+    EXPECT_EQ(board.praises.back(), QStringLiteral("Bravo! Hai finito in 12 mosse"));
+    EXPECT_EQ(board.praises.size(), 2u);
 }
 
 TEST_F(MemoryGameTest, TheMoveCountStopsAtItsLargestValue)

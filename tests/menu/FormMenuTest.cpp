@@ -6,7 +6,9 @@
 #include "memory/Deals.h"
 #include "platform/DesignButton.h"
 #include "platform/DesignSurface.h"
+#include "platform/VoiceSwitch.h"
 #include "support/Files.h"
+#include "support/RecordedVoice.h"
 #include "support/ScriptedDialogs.h"
 #include "support/Windows.h"
 
@@ -48,7 +50,9 @@ protected:
     WordListStore words = storeOf(kTwelveWords);
     ScriptedRandom random{0.0};
     ScriptedDialogs dialogs;
-    Services services{words, random, dialogs, program.path(), {}};
+    RecordedVoice recorded;
+    SwitchableVoice voice{recorded};
+    Services services{words, random, dialogs, program.path(), voice, {}};
     QPointer<FormMenu> form;
 };
 

@@ -4,16 +4,16 @@
 # fills the screen; a click on it opens the menu, where Enter asks to end the program and Enter
 # again answers Yes: the program ends with status 0. A list of more than 500 words is first
 # reported in a box. Without its list, the program shows its error and, once that is answered,
-# ends with a failure status instead of hanging.
+# ends with a failure status instead of hanging. Started silent, with --senza-voce, it runs the same.
 set -u
 program=$(realpath "$1")
 unset QT_QPA_PLATFORM
 
-# Runs inside the virtual display: $1 the program, $2 the scenario. Exit status 99 is a failure of
-# the scenario itself, any other the program's own.
+# Runs inside the virtual display: $1 the program, $2 the scenario, then the program's options.
+# Exit status 99 is a failure of the scenario itself, any other the program's own.
 if [ "${IN_XVFB:-}" = 1 ]; then
   cd "$(dirname "$1")" || exit 99
-  "$1" &
+  "$1" "${@:3}" &
   pid=$!
   window=
   fail() { echo "$1"; kill "$pid" 2>/dev/null; exit 99; }
@@ -70,6 +70,10 @@ in_xvfb "$program" whole-run
 status=$?
 [ "$status" -eq 0 ] || { echo "FAIL: title, menu and exit: status $status"; exit 1; }
 
+in_xvfb "$program" whole-run --senza-voce
+status=$?
+[ "$status" -eq 0 ] || { echo "FAIL: title, menu and exit with --senza-voce: status $status"; exit 1; }
+
 alone=$(mktemp -d)
 trap 'rm -rf "$alone"' EXIT
 cp "$program" "$alone/zibaldo"
@@ -84,4 +88,4 @@ status=$?
 if [ "$status" -eq 0 ] || [ "$status" -eq 99 ]; then
   echo "FAIL: without its word list the program ended with status $status"; exit 1
 fi
-echo "title, menu and exit; cut list; missing list: ok"
+echo "title, menu and exit, with and without voice; cut list; missing list: ok"

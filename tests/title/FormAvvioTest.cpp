@@ -5,8 +5,10 @@
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
+#include "platform/VoiceSwitch.h"
 #include "support/Files.h"
 #include "support/Pictures.h"
+#include "support/RecordedVoice.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
 #include "support/Windows.h"
@@ -37,7 +39,8 @@ protected:
 
     FormAvvio *open(ScriptedRandom &random)
     {
-        services = std::make_unique<Services>(Services{words, random, dialogs, program.path(), {}});
+        services =
+            std::make_unique<Services>(Services{words, random, dialogs, program.path(), voice, {}});
         auto *form = new FormAvvio(*services);
         form->resize(form->surface()->designSize().toSize());
         form->show();
@@ -52,6 +55,8 @@ protected:
     QTemporaryDir program;
     WordListStore words;
     ScriptedDialogs dialogs;
+    RecordedVoice recorded;
+    SwitchableVoice voice{recorded};
     std::unique_ptr<Services> services;
 };
 

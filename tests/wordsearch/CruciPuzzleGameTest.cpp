@@ -4,9 +4,11 @@
 #include "BoardScript.h"
 #include "core/RandomSource.h"
 #include "core/WordListStore.h"
+#include "support/RecordedVoice.h"
 #include "support/ScriptedRandom.h"
 #include "support/WordLists.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -23,7 +25,7 @@ protected:
         loadWords(store, words);
         scripted = script.draws().size();
         random = std::make_unique<ScriptedRandom>(script.draws());
-        game = std::make_unique<CruciPuzzleGame>(store, *random);
+        game = std::make_unique<CruciPuzzleGame>(store, *random, voice);
         game->activate();
     }
 
@@ -48,6 +50,7 @@ protected:
     WordListStore store;
     std::unique_ptr<ScriptedRandom> random;
     std::size_t scripted = 0;
+    RecordedVoice voice;
     std::unique_ptr<CruciPuzzleGame> game;
 };
 
@@ -67,6 +70,28 @@ TEST_F(CruciPuzzleGameTest, AWordIsFoundWhenItsLastLetterIsClickedInAnyOrder)
     EXPECT_EQ(game->wordsFound(), 1);
     EXPECT_FALSE(game->showsPicture(1));
     EXPECT_TRUE(game->showsPicture(2));
+}
+
+// A word is heard when it is found, not before; a picture says its word while it stands.
+TEST_F(CruciPuzzleGameTest, AFoundWordIsSaidAndAPictureSaysItsWordUntilFound)
+{
+    startCaneAndLupo();
+    game->pictureClicked(2);
+    game->pictureClicked(1);
+    EXPECT_EQ(voice.said, (std::vector<QString>{"LUPO", "CANE"}));
+    for (int slot : {0, 3, 10, 11, -1})
+        game->pictureClicked(slot);
+    for (int cell : {99, 0, 1, 2, 2})
+        game->click(cell);
+    EXPECT_EQ(voice.said.size(), 2u);
+    EXPECT_EQ(game->rightAnswers(), 0);
+    EXPECT_EQ(game->wrongAnswers(), 1);
+
+    EXPECT_EQ(game->click(3), Outcome::WordFound);
+    EXPECT_EQ(voice.said.back(), QStringLiteral("CANE"));
+    game->pictureClicked(1);
+    EXPECT_EQ(voice.said.size(), 3u);
+    EXPECT_EQ(voice.stops, 0);
 }
 
 TEST_F(CruciPuzzleGameTest, FillLettersAreWrongEveryTimeAndFoundLettersDoNothing)
@@ -128,6 +153,8 @@ TEST_F(CruciPuzzleGameTest, ABoardWithAWordGivenUpIsSolvedByTheOthers)
     for (int cell : {0, 1, 2})
         game->click(cell);
     EXPECT_EQ(game->click(3), Outcome::BoardSolved);
+    // The praise stands for the last word too.
+    EXPECT_EQ(voice.said, std::vector<QString>{"Bravo!"});
     EXPECT_EQ(random->used(), scripted);
     expectScores(1, 0, Answer::Right);
     EXPECT_EQ(game->wordsFound(), 0);
@@ -162,7 +189,8 @@ TEST(CruciPuzzleGames, ASolvedBoardIsReplacedAtOnceAndTheCountsRunOn)
     WordListStore bundled;
     ASSERT_TRUE(bundled.loadWordList(QStringLiteral(ZIBALDO_DATA_DIR "/listaparole.txt")).loaded());
     ProgramRandom random(7);
-    CruciPuzzleGame game(bundled, random);
+    RecordedVoice voice;
+    CruciPuzzleGame game(bundled, random, voice);
     game.activate();
     game.click(std::find_if(game.board().cells.cbegin(), game.board().cells.cend(),
                             [](const BoardCell &c) { return c.owner == 0; }) -
@@ -181,6 +209,18 @@ TEST(CruciPuzzleGames, ASolvedBoardIsReplacedAtOnceAndTheCountsRunOn)
             EXPECT_EQ(game.showsPicture(slot), game.board().laidWord(slot) != nullptr);
         for (const BoardCell &cell : game.board().cells)
             EXPECT_FALSE(cell.found);
+    }
+    // Each word found was said, but the last of each board, which the praise stands for.
+    EXPECT_EQ(voice.said.size(), std::size_t(found));
+    EXPECT_EQ(std::count(voice.said.begin(), voice.said.end(), QStringLiteral("Bravo!")), 20);
+    // Words are said as the list writes them: the list's own words, accents and all.
+    QStringList listed;
+    for (int i = 1; i <= bundled.wordCount(); ++i)
+        listed << bundled.wordList(i);
+    for (const QString &said : voice.said) {
+        if (said != QStringLiteral("Bravo!")) {
+            EXPECT_TRUE(listed.contains(said)) << said.toStdString();
+        }
     }
 }
 

@@ -7,7 +7,9 @@
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
+#include "platform/VoiceSwitch.h"
 #include "support/Pictures.h"
+#include "support/RecordedVoice.h"
 #include "support/ScriptedDialogs.h"
 #include "support/ScriptedRandom.h"
 #include "support/Windows.h"
@@ -15,11 +17,13 @@
 
 #include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -70,7 +74,9 @@ protected:
                               .fill(92)
                               .draws()};
     ScriptedDialogs dialogs;
-    Services services{words, random, dialogs, program.path(), {}};
+    RecordedVoice recorded;
+    SwitchableVoice voice{recorded};
+    Services services{words, random, dialogs, program.path(), voice, {}};
     QPointer<FormCruciPuzzle> form;
 };
 
@@ -157,6 +163,71 @@ TEST_F(FormCruciPuzzleTest, LeavingAnsweredNoChangesNothingAndYesSaysSo)
     dialogs.answers = {true};
     esci->trigger();
     EXPECT_EQ(leave.count(), 1);
+}
+
+TEST_F(FormCruciPuzzleTest, PicturesSayTheirWordsAndFoundWordsAreSaid)
+{
+    QTest::mouseClick(picture("Image1", 1), Qt::LeftButton);
+    QTest::mouseClick(picture("Image1", 2), Qt::LeftButton); // no word in that slot
+    EXPECT_EQ(recorded.said, std::vector<QString>{"LUPO"});
+    for (int cell : {99, 0, 1, 2})
+        click(cell);
+    EXPECT_EQ(recorded.said.size(), 1u);
+    EXPECT_EQ(label("EtichettaErrati")->text(), QStringLiteral(" 1"));
+    click(3);
+    EXPECT_EQ(recorded.said.back(), QStringLiteral("CANE"));
+    QTest::mouseClick(picture("Image1", 0), Qt::LeftButton); // found: no picture there now
+    EXPECT_EQ(recorded.said.size(), 2u);
+
+    QAction *voce = form->findChild<QAction *>(QStringLiteral("mnuVoce"));
+    ASSERT_TRUE(voce);
+    EXPECT_EQ(voce->text(), QStringLiteral("Voce"));
+    EXPECT_TRUE(voce->isChecked());
+    voce->trigger();
+    QTest::mouseClick(picture("Image1", 1), Qt::LeftButton);
+    click(50);
+    EXPECT_EQ(recorded.said.size(), 2u);
+    voce->trigger();
+    QTest::mouseClick(picture("Image1", 1), Qt::LeftButton);
+    EXPECT_EQ(recorded.said.back(), QStringLiteral("LUPO"));
+    EXPECT_EQ(recorded.said.size(), 3u);
+}
+
+TEST_F(FormCruciPuzzleTest, ASolvedBoardIsPraisedForTwoSecondsOverTheNewBoard)
+{
+    // The next board: LUPO and then CANE on the bottom row.
+    random.append(BoardScript()
+                      .pick(2, 2)
+                      .pick(1, 2)
+                      .attempt(4, D::Right, 9, 0)
+                      .attempt(4, D::Right, 9, 6)
+                      .fill(92)
+                      .draws());
+    for (int cell : {0, 1, 2, 3, 50, 51, 52})
+        click(cell);
+    auto *praise = form->findChild<QLabel *>(QStringLiteral("PraiseBanner"));
+    ASSERT_TRUE(praise);
+    EXPECT_FALSE(praise->isVisible());
+    click(53);
+    EXPECT_EQ(recorded.said, (std::vector<QString>{"CANE", "Bravo!"}));
+    ASSERT_TRUE(praise->isVisible());
+    EXPECT_EQ(praise->text(), QStringLiteral("Bravo!"));
+    EXPECT_EQ(label("EtichettaEsatti")->text(), QStringLiteral(" 2"));
+
+    // The new board is there under it, and open to clicks.
+    EXPECT_EQ(label("Label1", 50)->background(), QColor(Qt::white));
+    EXPECT_EQ(picture("Image1", 0)->content(), PictureBox::Content::Picture);
+    EXPECT_TRUE(praise->testAttribute(Qt::WA_TransparentForMouseEvents));
+    EXPECT_NE(form->surface()->childAt(praise->geometry().center()), praise);
+    click(90);
+    EXPECT_EQ(label("Label1", 90)->background(), QColor(Qt::yellow));
+
+    auto *shown = form->findChild<QTimer *>(QStringLiteral("PraiseBannerTimer"));
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->interval(), 2000);
+    EXPECT_TRUE(shown->isActive());
+    QMetaObject::invokeMethod(shown, "timeout");
+    EXPECT_FALSE(praise->isVisible());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "core/WordListStore.h"
 #include "platform/Fonts.h"
 #include "platform/QtDialogs.h"
+#include "platform/accessibility/Accessibility.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +19,7 @@ namespace {
 int run(QApplication &application)
 {
     installFontSubstitutions();
+    installAccessibility();
     // The file dialog speaks Italian where Qt's translations are installed.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),

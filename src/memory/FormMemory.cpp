@@ -8,6 +8,8 @@
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureFiles.h"
+#include "platform/accessibility/Accessibility.h"
+#include "platform/accessibility/Announcer.h"
 
 #include <QTimer>
 
@@ -15,20 +17,31 @@ FormMemory::FormMemory(Services &services, QWidget *parent)
     : GameWindow(kMemoryForm, kMemoryLayout, services.dialogs,
                  QStringLiteral("vuoi tornare al menù? "), parent),
       services_(services), game_(*this, services.random, services.words),
-      pauseTimer_(new QTimer(this))
+      pauseTimer_(new QTimer(this)),
+      grid_(new GridFocus(kCards / kGridColumns, kGridColumns, *this, QAccessible::Button,
+                          GridFocus::Frame::Around, surface())),
+      announcer_(new Announcer(surface()))
 {
+    setWindowTitle(QStringLiteral("Zibaldo – Memory"));
     setBackground(0x00800080);
     for (int slot = 0; slot < kSlots; ++slot) {
         pictureFaces_[std::size_t(slot)] = surface()->picture(kPictureFace, slot);
         wordFaces_[std::size_t(slot)] = surface()->label(kWordFace, slot);
+        hideFromReaders(pictureFaces_[std::size_t(slot)]);
+        hideFromReaders(wordFaces_[std::size_t(slot)]);
     }
     for (int card = 0; card < kCards; ++card) {
         covers_[std::size_t(card)] = surface()->label(kCover, card);
-        connect(covers_[std::size_t(card)], &DesignControl::clicked, this,
-                [this](int index) { game_.coverClicked(index); });
+        hideFromReaders(covers_[std::size_t(card)]);
+        connect(covers_[std::size_t(card)], &DesignControl::clicked, this, &FormMemory::turnCard);
     }
 
-    connect(surface()->button(kRestart), &QPushButton::clicked, this, [this] { game_.restart(); });
+    DesignButton *restart = surface()->button(kRestart);
+    connect(restart, &QPushButton::clicked, this, [this] {
+        game_.restart();
+        announcer_->announce(QStringLiteral("Nuova partita"));
+    });
+    setTabOrder(restart, grid_);
 
     pauseTimer_->setObjectName(QString::fromLatin1(kPauseTimer));
     pauseTimer_->setInterval(MemoryGame::kPauseMilliseconds);
@@ -39,6 +52,51 @@ FormMemory::FormMemory(Services &services, QWidget *parent)
 void FormMemory::activate()
 {
     game_.activate();
+}
+
+int FormMemory::cardAt(int position) const
+{
+    for (int card = 0; card < kCards; ++card) {
+        if (game_.positionOf(card) == position)
+            return card;
+    }
+    return 0;
+}
+
+QWidget *FormMemory::cellWidget(int position) const
+{
+    const int card = cardAt(position);
+    return game_.isFaceUp(card) ? faceOf(card) : covers_[std::size_t(card)];
+}
+
+QString FormMemory::faceName(int card) const
+{
+    const QString &word = game_.words()[std::size_t(slotOf(card))];
+    return isPictureCard(card) ? QStringLiteral("immagine: ") + word : word;
+}
+
+QString FormMemory::cellName(int position) const
+{
+    const int card = cardAt(position);
+    if (game_.isFaceUp(card))
+        return faceName(card);
+    return QStringLiteral("carta coperta, riga %1 colonna %2")
+        .arg(position / kGridColumns + 1)
+        .arg(position % kGridColumns + 1);
+}
+
+void FormMemory::turnCard(int card)
+{
+    grid_->setCurrent(game_.positionOf(card));
+    const bool wasUp = game_.isFaceUp(card);
+    game_.coverClicked(card);
+    if (wasUp || !game_.isFaceUp(card))
+        return;
+    QString message = faceName(card);
+    const PlayState &state = game_.state();
+    if (game_.phase() == PlayPhase::Pause && isPair(state.firstCard, state.secondCard))
+        message += QStringLiteral(". Coppia trovata: ") + game_.words()[std::size_t(slotOf(card))];
+    announcer_->announce(message);
 }
 
 QWidget *FormMemory::faceOf(int card) const
@@ -61,6 +119,7 @@ void FormMemory::showPicture(int slot, const QString &word)
 void FormMemory::setCoverShown(int card, bool shown)
 {
     covers_[std::size_t(card)]->setVisible(shown);
+    grid_->cellChanged(game_.positionOf(card));
 }
 
 void FormMemory::moveCard(int card, int position)
@@ -68,6 +127,7 @@ void FormMemory::moveCard(int card, int position)
     const GridPlace place = gridPlace(position);
     surface()->moveControl(covers_[std::size_t(card)], place.left, place.top);
     surface()->moveControl(faceOf(card), place.left, place.top);
+    grid_->cellChanged(position);
 }
 
 void FormMemory::setPauseRunning(bool running)

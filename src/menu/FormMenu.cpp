@@ -13,6 +13,7 @@
 FormMenu::FormMenu(Services &services, QWidget *parent)
     : DesignWindow(kMenuForm, kMenuLayout, parent), services_(services)
 {
+    setWindowTitle(QStringLiteral("Zibaldo – Menù"));
     setBackground(static_cast<quint32>(drawPaletteColor(services.random)));
     const auto onClick = [this](const char *button, auto command) {
         connect(surface()->button(button), &QPushButton::clicked, this, command);

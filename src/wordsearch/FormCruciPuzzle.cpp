@@ -8,6 +8,8 @@
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureFiles.h"
+#include "platform/accessibility/Accessibility.h"
+#include "platform/accessibility/Announcer.h"
 
 namespace {
 
@@ -20,16 +22,24 @@ const QColor kCellYellow(0xFF, 0xFF, 0x00);
 FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
     : GameWindow(kWordSearchForm, kWordSearchLayout, services.dialogs,
                  QStringLiteral("Vuoi tornare al menù? "), parent),
-      services_(services), game_(services.words, services.random)
+      services_(services), game_(services.words, services.random),
+      grid_(new GridFocus(CruciPuzzleBoard::kRows, CruciPuzzleBoard::kColumns, *this,
+                          QAccessible::Cell, GridFocus::Frame::Inside, surface())),
+      announcer_(new Announcer(surface()))
 {
+    setWindowTitle(QStringLiteral("Zibaldo – Crucipuzzle"));
     setBackground(kGreen);
     for (int cell = 0; cell < CruciPuzzleBoard::kCells; ++cell) {
         cells_[std::size_t(cell)] = surface()->label(kLetterCell, cell);
+        hideFromReaders(cells_[std::size_t(cell)]);
         connect(cells_[std::size_t(cell)], &DesignControl::clicked, this,
                 &FormCruciPuzzle::clickLetter);
     }
     for (int slot = 0; slot < CruciPuzzleBoard::kWordsPerBoard; ++slot)
         pictures_[std::size_t(slot)] = surface()->picture(kWordPicture, slot);
+    surface()->picture(kRightIcon)->setAccessibleName(QStringLiteral("Esatto"));
+    surface()->picture(kWrongIcon)->setAccessibleName(QStringLiteral("Sbagliato"));
+    grid_->setFocus();
 }
 
 void FormCruciPuzzle::activate()
@@ -39,23 +49,71 @@ void FormCruciPuzzle::activate()
     mirrorScores();
 }
 
+QWidget *FormCruciPuzzle::cellWidget(int cell) const
+{
+    return cells_[std::size_t(cell)];
+}
+
+QString FormCruciPuzzle::cellName(int cell) const
+{
+    return cells_[std::size_t(cell)]->text();
+}
+
+QString FormCruciPuzzle::cellDescription(int cell) const
+{
+    return game_.board().cells[std::size_t(cell)].found ? QStringLiteral("trovata") : QString();
+}
+
 void FormCruciPuzzle::clickLetter(int cell)
 {
-    switch (game_.click(cell)) {
+    grid_->setCurrent(cell);
+    // The board a solved board gives way to no longer holds the word just found.
+    const CruciPuzzleBoard judged = game_.board();
+    const CruciPuzzleGame::ClickOutcome outcome = game_.click(cell);
+    switch (outcome) {
     case CruciPuzzleGame::ClickOutcome::Ignored:
         return;
     case CruciPuzzleGame::ClickOutcome::BoardSolved:
         mirrorBoard();
         break;
-    case CruciPuzzleGame::ClickOutcome::WordFound:
-        pictures_[std::size_t(game_.lastFoundSlot() - 1)]->clearPicture();
+    case CruciPuzzleGame::ClickOutcome::WordFound: {
+        PictureBox *picture = pictures_[std::size_t(game_.lastFoundSlot() - 1)];
+        picture->clearPicture();
+        picture->setAccessibleName(QString());
         mirrorCell(cell);
         break;
+    }
     default:
         mirrorCell(cell);
         break;
     }
     mirrorScores();
+    announce(outcome, judged);
+}
+
+void FormCruciPuzzle::announce(CruciPuzzleGame::ClickOutcome outcome,
+                               const CruciPuzzleBoard &judged)
+{
+    const auto found = [&] {
+        const LaidWord *word = judged.laidWord(game_.lastFoundSlot());
+        return QStringLiteral("Parola trovata: ") + (word ? word->word : QString());
+    };
+    switch (outcome) {
+    case CruciPuzzleGame::ClickOutcome::WrongAnswer:
+        announcer_->announce(QStringLiteral("Sbagliato"));
+        break;
+    case CruciPuzzleGame::ClickOutcome::LetterFound:
+        announcer_->announce(QStringLiteral("Esatto"));
+        break;
+    case CruciPuzzleGame::ClickOutcome::WordFound:
+        announcer_->announce(found());
+        break;
+    case CruciPuzzleGame::ClickOutcome::BoardSolved:
+        announcer_->announce(found() + QStringLiteral(". Nuova partita"));
+        break;
+    case CruciPuzzleGame::ClickOutcome::Ignored:
+        break;
+    }
 }
 
 // The letters, and the pictures of the words laid, in slot order.
@@ -65,11 +123,14 @@ void FormCruciPuzzle::mirrorBoard()
         mirrorCell(cell);
     for (int slot = 1; slot <= CruciPuzzleBoard::kWordsPerBoard; ++slot) {
         PictureBox *box = pictures_[std::size_t(slot - 1)];
-        if (game_.showsPicture(slot))
-            box->loadPicture(
-                pictureFileFor(services_.programFolder, game_.board().laidWord(slot)->word));
-        else
+        if (game_.showsPicture(slot)) {
+            const QString &word = game_.board().laidWord(slot)->word;
+            box->loadPicture(pictureFileFor(services_.programFolder, word));
+            box->setAccessibleName(word);
+        } else {
             box->clearPicture();
+            box->setAccessibleName(QString());
+        }
     }
 }
 
@@ -79,6 +140,7 @@ void FormCruciPuzzle::mirrorCell(int cell)
     DesignLabel *label = cells_[std::size_t(cell)];
     label->setText(state.letter ? QString::fromUcs4(&state.letter, 1) : QString());
     label->setBackground(state.found ? kCellYellow : kCellWhite);
+    grid_->cellChanged(cell);
 }
 
 void FormCruciPuzzle::mirrorScores()

@@ -41,6 +41,7 @@ FormMemory::FormMemory(Services &services, QWidget *parent)
         game_.restart();
         announcer_->announce(QStringLiteral("Nuova partita"));
     });
+    grid_->setAccessibleName(QStringLiteral("carte"));
     setTabOrder(restart, grid_);
 
     pauseTimer_->setObjectName(QString::fromLatin1(kPauseTimer));

@@ -39,6 +39,7 @@ FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
         pictures_[std::size_t(slot)] = surface()->picture(kWordPicture, slot);
     surface()->picture(kRightIcon)->setAccessibleName(QStringLiteral("Esatto"));
     surface()->picture(kWrongIcon)->setAccessibleName(QStringLiteral("Sbagliato"));
+    grid_->setAccessibleName(QStringLiteral("lettere"));
     grid_->setFocus();
 }
 

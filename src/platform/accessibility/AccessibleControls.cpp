@@ -8,6 +8,9 @@
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
 
+#include <algorithm>
+#include <utility>
+
 AccessibleLabel::AccessibleLabel(DesignLabel *label)
     : QAccessibleWidget(label, QAccessible::StaticText)
 {}
@@ -119,6 +122,10 @@ QWidgetList AccessibleSurface::readable() const
         if (control && !control->isWindow() && !isHiddenFromReaders(control))
             controls << control;
     }
+    // In reading order, top to bottom and left to right, whatever the order they are drawn in.
+    std::stable_sort(controls.begin(), controls.end(), [](const QWidget *a, const QWidget *b) {
+        return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+    });
     return controls;
 }
 

@@ -54,7 +54,7 @@ void GameWindow::leaveMenuBar()
 {
     QWidget *previous = focusBeforeMenuBar_;
     focusBeforeMenuBar_ = nullptr;
-    if (previous && menuBar()->hasFocus())
+    if (previous && focusWidget() == menuBar())
         previous->setFocus(Qt::MenuBarFocusReason);
 }
 

@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -176,6 +177,26 @@ TEST_F(FormMenuTest, LoadingAnotherList)
     EXPECT_EQ(lastShown().text, QStringLiteral("Non hai scelto nessuna lista!"));
     EXPECT_EQ(words.wordCount(), 1);
     EXPECT_EQ(words.wordList(1), QStringLiteral("sole"));
+}
+
+TEST_F(FormMenuTest, TheWindowManagersCloseAsksToEndAndTheProgramsOwnDoesNot)
+{
+    open();
+    QSignalSpy end(form, &FormMenu::quitConfirmed);
+    dialogs.answers = {false, true};
+    for (int time = 0; time < 2; ++time) {
+        QCloseEvent close;
+        // As the window system sends it: sendEvent would clear the mark.
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        QCoreApplication::instance()->notify(form, &close);
+        EXPECT_FALSE(close.isAccepted());
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(end.count(), 1);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, QStringLiteral("sicuro di voler terminare?"));
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(dialogs.shown.size(), 2u);
 }
 
 } // namespace

@@ -165,12 +165,16 @@ scores = count(search, ["Esatti", "Errati"])
 press(letters[0])
 said = wait_for("no answer was said after pressing a letter", notification_saying(
     lambda text: text in ("Esatto", "Sbagliato") or text.startswith("Parola trovata: ")))
-after = wait_for("the scores did not change", lambda: count(search, ["Esatti", "Errati"]) !=
-                 scores and count(search, ["Esatti", "Errati"]))
-print("pressed the cell %r: said %r, scores %r -> %r" % (letters[0].name, said, scores, after))
-if said.startswith("Parola") or said == "Esatto":
-    if "trovata" not in grid.getAccessibleAt(0, 0).description:
-        fail("a found letter does not say so")
+if said == "Sbagliato":
+    # A wrong answer counts at once; a right one marks its letter found.
+    after = wait_for("the scores did not change from %r" % scores, lambda: count(
+        search, ["Esatti", "Errati"]) != scores and count(search, ["Esatti", "Errati"]))
+    print("pressed the cell %r: said %r, scores %r -> %r" % (letters[0].name, said, scores, after))
+else:
+    wait_for("a found letter does not say so",
+             lambda: grid.getAccessibleAt(0, 0).description == "trovata")
+    print("pressed the cell %r: said %r, the cell now says %r" % (
+        letters[0].name, said, grid.getAccessibleAt(0, 0).description))
 
 # Escape asks to go back to the menu; Yes does.
 key("Escape")

@@ -164,7 +164,8 @@ TEST_F(FormCruciPuzzleTest, LeavingAnsweredNoChangesNothingAndYesSaysSo)
 TEST_F(FormCruciPuzzleTest, TheGridIsPlayedFromTheKeyboardAsWithClicks)
 {
     QWidget *grid = form->focusWidget();
-    ASSERT_TRUE(qobject_cast<GridFocus *>(grid)) << "the grid holds the focus when the window opens";
+    ASSERT_TRUE(qobject_cast<GridFocus *>(grid))
+        << "the grid holds the focus when the window opens";
     // C A N E along the top row: Space, Enter, then End and back to the E.
     QTest::keyClick(grid, Qt::Key_Space);
     QTest::keyClick(grid, Qt::Key_Right);

@@ -10,5 +10,6 @@ set -euo pipefail
   clang clang-format libclang-rt-14-dev \
   fonts-liberation fonts-dejavu-core \
   xvfb xauth xdotool libxcb-damage0-dev \
+  dbus at-spi2-core python3-pyatspi \
   pulseaudio pulseaudio-utils \
   dpkg-dev file

@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "platform/QtDialogs.h"
 #include "platform/VoiceSwitch.h"
+#include "platform/accessibility/Accessibility.h"
 #include "platform/voice/SpokenVoice.h"
 
 #include <QApplication>
@@ -20,6 +21,7 @@ namespace {
 int run(QApplication &application)
 {
     installFontSubstitutions();
+    installAccessibility();
     // The file dialog speaks Italian where Qt's translations are installed.
     QTranslator qtTexts;
     if (qtTexts.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),

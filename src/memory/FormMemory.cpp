@@ -10,6 +10,8 @@
 #include "platform/PictureFiles.h"
 #include "platform/PraiseBanner.h"
 #include "platform/VoiceSwitch.h"
+#include "platform/accessibility/Accessibility.h"
+#include "platform/accessibility/Announcer.h"
 
 #include <QTimer>
 
@@ -17,24 +19,36 @@ FormMemory::FormMemory(Services &services, QWidget *parent)
     : GameWindow(kMemoryForm, kMemoryLayout, services.dialogs, services.voice,
                  QStringLiteral("vuoi tornare al menù? "), parent),
       services_(services), game_(*this, services.random, services.words, services.voice),
-      pauseTimer_(new QTimer(this)), praise_(new PraiseBanner(surface()))
+      pauseTimer_(new QTimer(this)), praise_(new PraiseBanner(surface())),
+      grid_(new GridFocus(kCards / kGridColumns, kGridColumns, *this, QAccessible::Button,
+                          GridFocus::Frame::Around, surface())),
+      announcer_(new Announcer(surface()))
 {
+    setWindowTitle(QStringLiteral("Zibaldo – Memory"));
     setBackground(0x00800080);
     for (int slot = 0; slot < kSlots; ++slot) {
         pictureFaces_[std::size_t(slot)] = surface()->picture(kPictureFace, slot);
         wordFaces_[std::size_t(slot)] = surface()->label(kWordFace, slot);
+        hideFromReaders(pictureFaces_[std::size_t(slot)]);
+        hideFromReaders(wordFaces_[std::size_t(slot)]);
     }
     for (int card = 0; card < kCards; ++card) {
         covers_[std::size_t(card)] = surface()->label(kCover, card);
-        connect(covers_[std::size_t(card)], &DesignControl::clicked, this,
-                [this](int index) { game_.coverClicked(index); });
+        hideFromReaders(covers_[std::size_t(card)]);
+        connect(covers_[std::size_t(card)], &DesignControl::clicked, this, &FormMemory::turnCard);
     }
 
     // The praise belongs to the game just ended, not to the new deal.
-    connect(surface()->button(kRestart), &QPushButton::clicked, this, [this] {
+    DesignButton *restart = surface()->button(kRestart);
+    connect(restart, &QPushButton::clicked, this, [this] {
         praise_->hide();
         game_.restart();
+        announcer_->announce(QStringLiteral("Nuova partita"));
     });
+    grid_->setAccessibleName(QStringLiteral("carte"));
+    // Screen readers hear the praise from the announcer.
+    hideFromReaders(praise_);
+    setTabOrder(restart, grid_);
 
     pauseTimer_->setObjectName(QString::fromLatin1(kPauseTimer));
     pauseTimer_->setInterval(MemoryGame::kPauseMilliseconds);
@@ -45,6 +59,51 @@ FormMemory::FormMemory(Services &services, QWidget *parent)
 void FormMemory::activate()
 {
     game_.activate();
+}
+
+int FormMemory::cardAt(int position) const
+{
+    for (int card = 0; card < kCards; ++card) {
+        if (game_.positionOf(card) == position)
+            return card;
+    }
+    return 0;
+}
+
+QWidget *FormMemory::cellWidget(int position) const
+{
+    const int card = cardAt(position);
+    return game_.isFaceUp(card) ? faceOf(card) : covers_[std::size_t(card)];
+}
+
+QString FormMemory::faceName(int card) const
+{
+    const QString &word = game_.words()[std::size_t(slotOf(card))];
+    return isPictureCard(card) ? QStringLiteral("immagine: ") + word : word;
+}
+
+QString FormMemory::cellName(int position) const
+{
+    const int card = cardAt(position);
+    if (game_.isFaceUp(card))
+        return faceName(card);
+    return QStringLiteral("carta coperta, riga %1 colonna %2")
+        .arg(position / kGridColumns + 1)
+        .arg(position % kGridColumns + 1);
+}
+
+void FormMemory::turnCard(int card)
+{
+    grid_->setCurrent(game_.positionOf(card));
+    const bool wasUp = game_.isFaceUp(card);
+    game_.coverClicked(card);
+    if (wasUp || !game_.isFaceUp(card))
+        return;
+    QString message = faceName(card);
+    const PlayState &state = game_.state();
+    if (game_.phase() == PlayPhase::Pause && isPair(state.firstCard, state.secondCard))
+        message += QStringLiteral(". Coppia trovata: ") + game_.words()[std::size_t(slotOf(card))];
+    announcer_->announce(message);
 }
 
 QWidget *FormMemory::faceOf(int card) const
@@ -67,6 +126,7 @@ void FormMemory::showPicture(int slot, const QString &word)
 void FormMemory::setCoverShown(int card, bool shown)
 {
     covers_[std::size_t(card)]->setVisible(shown);
+    grid_->cellChanged(game_.positionOf(card));
 }
 
 void FormMemory::moveCard(int card, int position)
@@ -74,6 +134,7 @@ void FormMemory::moveCard(int card, int position)
     const GridPlace place = gridPlace(position);
     surface()->moveControl(covers_[std::size_t(card)], place.left, place.top);
     surface()->moveControl(faceOf(card), place.left, place.top);
+    grid_->cellChanged(position);
 }
 
 void FormMemory::setPauseRunning(bool running)
@@ -92,4 +153,5 @@ void FormMemory::setMoveCaption(const QString &caption)
 void FormMemory::showPraise(const QString &praise)
 {
     praise_->showPraise(praise, std::chrono::milliseconds(MemoryGame::kPraiseMilliseconds));
+    announcer_->announce(praise);
 }

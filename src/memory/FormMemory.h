@@ -4,9 +4,11 @@
 #include "MemoryGame.h"
 #include "MemoryView.h"
 #include "platform/GameWindow.h"
+#include "platform/accessibility/GridFocus.h"
 
 #include <array>
 
+class Announcer;
 class DesignLabel;
 class PictureBox;
 class PraiseBanner;
@@ -14,8 +16,9 @@ class QTimer;
 struct Services;
 
 // The memory game's window: it passes the pupil's clicks and the pause's end to the game and shows
-// what the game tells it.
-class FormMemory : public GameWindow, private MemoryView
+// what the game tells it. The cards take the keyboard as one grid, by their places on it, and say
+// what they show to screen readers.
+class FormMemory : public GameWindow, private MemoryView, private GridCells
 {
     Q_OBJECT
 
@@ -36,12 +39,22 @@ private:
     void setMoveCaption(const QString &caption) override;
     void showPraise(const QString &praise) override;
 
+    QWidget *cellWidget(int position) const override;
+    QString cellName(int position) const override;
+    QString cellDescription(int) const override { return {}; }
+    void pressCell(int position) override { turnCard(cardAt(position)); }
+
     QWidget *faceOf(int card) const;
+    int cardAt(int position) const;
+    QString faceName(int card) const;
+    void turnCard(int card);
 
     Services &services_;
     MemoryGame game_;
     QTimer *pauseTimer_;
     PraiseBanner *praise_;
+    GridFocus *grid_;
+    Announcer *announcer_;
     std::array<DesignLabel *, kCards> covers_{};
     std::array<PictureBox *, kSlots> pictureFaces_{};
     std::array<DesignLabel *, kSlots> wordFaces_{};

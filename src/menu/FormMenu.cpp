@@ -15,6 +15,7 @@
 FormMenu::FormMenu(Services &services, QWidget *parent)
     : DesignWindow(kMenuForm, kMenuLayout, parent), services_(services)
 {
+    setWindowTitle(QStringLiteral("Zibaldo – Menù"));
     setBackground(static_cast<quint32>(drawPaletteColor(services.random)));
     const auto onClick = [this](const char *button, auto command) {
         connect(surface()->button(button), &QPushButton::clicked, this, command);
@@ -33,11 +34,10 @@ void FormMenu::showInformation()
 
 void FormMenu::loadOtherList()
 {
-    const QString folder = services_.chosenListFolder.isEmpty() ? services_.programFolder
-                                                                : services_.chosenListFolder;
+    const QString folder =
+        services_.chosenListFolder.isEmpty() ? services_.programFolder : services_.chosenListFolder;
     const QString path = services_.dialogs.openFileName(
-        this, folder,
-        QStringLiteral("*.TXT (*.txt);;Elenchi (*.txt *.csv);;Tutti i file (*)"));
+        this, folder, QStringLiteral("*.TXT (*.txt);;Elenchi (*.txt *.csv);;Tutti i file (*)"));
     if (path.isEmpty()) {
         services_.dialogs.critical(this, QStringLiteral("Non hai scelto nessuna lista!"));
         return;

@@ -7,7 +7,8 @@ struct Services;
 
 // The menu window: it leads to the two games, to the information box, to loading another word
 // list, and to the end of the program. A new one, with a new colour, is made at every return. It
-// shows the information box and loads lists itself; the rest it asks for.
+// shows the information box and loads lists itself; the rest it asks for. Closing it from the
+// window manager asks whether to end the program, as its "Esci" does.
 class FormMenu : public DesignWindow
 {
     Q_OBJECT
@@ -19,6 +20,10 @@ signals:
     void wordSearchChosen();
     void memoryChosen();
     void quitConfirmed();
+
+protected:
+    bool asksBeforeClosing() const override { return true; }
+    void askToClose() override { askToEnd(); }
 
 private:
     void showInformation();

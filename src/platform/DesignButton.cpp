@@ -2,6 +2,7 @@
 #include "DesignButton.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <cmath>
@@ -76,4 +77,13 @@ void DesignButton::paintEvent(QPaintEvent *)
     }
     painter.drawItemText(placed.caption, kCaptionFlags, palette(), isEnabled(), text(),
                          QPalette::ButtonText);
+}
+
+void DesignButton::keyPressEvent(QKeyEvent *event)
+{
+    // Enter held down acts once: its repeats would land on the next window's button, or answer
+    // the box the first press opened.
+    if (event->isAutoRepeat() && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter))
+        return;
+    QPushButton::keyPressEvent(event);
 }

@@ -2,6 +2,7 @@
 #include "DesignLabel.h"
 
 #include "Colors.h"
+#include "accessibility/Accessibility.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -45,8 +46,10 @@ void DesignLabel::setText(const QString &text)
 {
     if (text == text_)
         return;
+    const QString before = text_;
     text_ = text;
     update();
+    notifyTextChanged(this, before, text_);
 }
 
 void DesignLabel::setBackground(const QColor &color)

@@ -3,8 +3,10 @@
 
 #include "Colors.h"
 #include "DesignSurface.h"
+#include "accessibility/FocusFrame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -16,6 +18,7 @@ DesignWindow::DesignWindow(const char *formName, std::span<const ControlDesign> 
     setObjectName(QString::fromLatin1(formName));
     setAttribute(Qt::WA_DeleteOnClose);
     setCentralWidget(surface_);
+    new FocusFrame(surface_);
 }
 
 void DesignWindow::setBackground(quint32 storedColor)
@@ -37,6 +40,17 @@ void DesignWindow::showEvent(QShowEvent *event)
         activated_ = true;
         activate();
     }
+}
+
+void DesignWindow::closeEvent(QCloseEvent *event)
+{
+    // Only the window system's close is spontaneous; the navigator's and the program's end are not.
+    if (event->spontaneous() && asksBeforeClosing()) {
+        event->ignore();
+        QMetaObject::invokeMethod(this, &DesignWindow::askToClose, Qt::QueuedConnection);
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void showFillingScreen(QWidget *window)

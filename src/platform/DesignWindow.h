@@ -29,7 +29,14 @@ protected:
     // the window after a message box or another program does not run it again.
     virtual void activate() {}
 
+    // The window manager's close (Alt+F4): a window that asks first says so here, and is asked
+    // askToClose() once the close event is over; it stays open meanwhile, and the answer decides.
+    // The program's own closing of a window never asks.
+    virtual bool asksBeforeClosing() const { return false; }
+    virtual void askToClose() {}
+
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     DesignSurface *surface_;

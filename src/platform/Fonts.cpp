@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Fonts.h"
 
+#include <QFontInfo>
 #include <QStringList>
 #include <algorithm>
 
@@ -18,5 +19,13 @@ QFont designFont(const FontDesign &design, double scale)
     font.setStyleHint(QFont::SansSerif);
     font.setBold(design.bold);
     font.setPixelSize(std::max(1, qRound(design.points * 96.0 / 72.0 * scale)));
+    return font;
+}
+
+QFont boxFont(double scale, const QFont &desktop)
+{
+    QFont font = desktop;
+    const int desktopPixels = QFontInfo(desktop).pixelSize();
+    font.setPixelSize(std::max(desktopPixels, qRound(8.0 * 96.0 / 72.0 * scale)));
     return font;
 }

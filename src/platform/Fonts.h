@@ -10,3 +10,7 @@ void installFontSubstitutions();
 
 // The font of a control at `scale`: design sizes are points at 96 dots per inch.
 QFont designFont(const FontDesign &design, double scale);
+
+// The font of the program's boxes and menu bar at `scale`: the desktop's font, at the design's own
+// 8 pt scaled with the window, and never smaller than the desktop's size.
+QFont boxFont(double scale, const QFont &desktop);

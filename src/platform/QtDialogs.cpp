@@ -1,9 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtDialogs.h"
 
+#include "DesignSurface.h"
+#include "DesignWindow.h"
+#include "Fonts.h"
+
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+
+QFont dialogFont(const QWidget *parent, const char *kind)
+{
+    const auto *window = parent ? qobject_cast<const DesignWindow *>(parent->window()) : nullptr;
+    return boxFont(window ? window->surface()->scale() : 1.0, QApplication::font(kind));
+}
 
 namespace {
 
@@ -13,6 +24,7 @@ QMessageBox::StandardButton ask(QWidget *parent, QMessageBox::Icon icon, const Q
                                 QMessageBox::StandardButton defaultButton)
 {
     QMessageBox box(icon, kDialogTitle, text, buttons, parent);
+    box.setFont(dialogFont(parent, "QMessageBox"));
     box.setDefaultButton(defaultButton);
     if (QAbstractButton *yes = box.button(QMessageBox::Yes))
         yes->setText(QStringLiteral("Sì"));
@@ -42,6 +54,7 @@ QString QtDialogs::openFileName(QWidget *parent, const QString &folder, const QS
     // Qt's own dialog on every desktop: its filters match in any letter case, and it shows a
     // filter by its name alone ("*.TXT" for "*.TXT (*.txt)").
     QFileDialog dialog(parent, QString(), folder, filter);
+    dialog.setFont(dialogFont(parent, "QFileDialog"));
     // The program's one file dialog: the menu's, for another word list.
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);

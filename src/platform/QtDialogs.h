@@ -3,6 +3,8 @@
 
 #include "Dialogs.h"
 
+#include <QFont>
+
 class QtDialogs final : public Dialogs
 {
 public:
@@ -11,3 +13,8 @@ public:
     bool question(QWidget *parent, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &folder, const QString &filter) override;
 };
+
+// The font of a box shown over `parent`: it grows with the window's scale, so that on a large
+// screen the text is as readable as the window behind it. `kind` is the box's class name, whose
+// desktop font is the smallest it gets.
+QFont dialogFont(const QWidget *parent, const char *kind);

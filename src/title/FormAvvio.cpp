@@ -12,10 +12,12 @@
 #include "platform/PictureFiles.h"
 
 #include <QIcon>
+#include <QKeyEvent>
 
 FormAvvio::FormAvvio(Services &services, QWidget *parent)
     : DesignWindow(kTitleForm, kTitleLayout, parent)
 {
+    setWindowTitle(QStringLiteral("Zibaldo"));
     setWindowIcon(QIcon(QStringLiteral(":/zibaldo.ico")));
     setBackground(static_cast<quint32>(drawPaletteColor(services.random)));
 
@@ -25,9 +27,9 @@ FormAvvio::FormAvvio(Services &services, QWidget *parent)
         drawDistinctWordIndices(services.random, qint16(words.size()), kTitlePictures);
     for (int box = 0; box < int(chosen.size()); ++box) {
         const QString &word = words[chosen[std::size_t(box)] - 1];
-        surface()
-            ->picture(kTitlePicture, box)
-            ->loadPicture(pictureFileFor(services.programFolder, word));
+        PictureBox *picture = surface()->picture(kTitlePicture, box);
+        picture->loadPicture(pictureFileFor(services.programFolder, word));
+        picture->setAccessibleName(word);
     }
 
     connect(surface(), &DesignSurface::clicked, this, &FormAvvio::done);
@@ -35,4 +37,20 @@ FormAvvio::FormAvvio(Services &services, QWidget *parent)
     for (int box = 0; box < kTitlePictures; ++box)
         connect(surface()->picture(kTitlePicture, box), &DesignControl::clicked, this,
                 &FormAvvio::done);
+}
+
+void FormAvvio::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+    case Qt::Key_Escape:
+        // A key held down must not run on into the menu.
+        if (!event->isAutoRepeat())
+            emit done();
+        return;
+    default:
+        DesignWindow::keyPressEvent(event);
+    }
 }

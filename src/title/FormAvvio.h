@@ -6,7 +6,8 @@
 struct Services;
 
 // The title window: the program's name and three pictures of words drawn from the list, on a
-// colour of the palette. A click anywhere on it says the pupil is done with it.
+// colour of the palette. A click anywhere on it, Enter, Space or Escape says the pupil is done
+// with it.
 class FormAvvio : public DesignWindow
 {
     Q_OBJECT
@@ -16,4 +17,7 @@ public:
 
 signals:
     void done();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };

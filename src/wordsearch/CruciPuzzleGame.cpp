@@ -59,8 +59,9 @@ CruciPuzzleGame::ClickOutcome CruciPuzzleGame::click(int cell)
     ++wordsFound_;
     wordFound_[std::size_t(slot)] = true;
     lastFoundSlot_ = slot;
+    lastFoundWord_ = board_.laidWord(slot)->word;
     if (wordsFound_ != int(board_.laidWords.size())) {
-        voice_.say(board_.laidWord(slot)->word);
+        voice_.say(lastFoundWord_);
         return ClickOutcome::WordFound;
     }
     // The praise would cut the last word short at once: it stands for both.

@@ -45,6 +45,7 @@ public:
     bool showsPicture(int slot) const;
     // The slot of the word the last WordFound or BoardSolved found, on the board it was found on.
     int lastFoundSlot() const { return lastFoundSlot_; }
+    const QString &lastFoundWord() const { return lastFoundWord_; }
     qint16 rightAnswers() const { return rightAnswers_; }
     qint16 wrongAnswers() const { return wrongAnswers_; }
     qint16 wordsFound() const { return wordsFound_; }
@@ -59,6 +60,7 @@ private:
     CruciPuzzleBoard board_;
     std::array<bool, CruciPuzzleBoard::kWordsPerBoard + 1> wordFound_{};
     int lastFoundSlot_ = 0;
+    QString lastFoundWord_;
     qint16 rightAnswers_ = 0;
     qint16 wrongAnswers_ = 0;
     qint16 wordsFound_ = 0;

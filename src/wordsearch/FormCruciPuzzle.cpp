@@ -10,6 +10,8 @@
 #include "platform/PictureFiles.h"
 #include "platform/PraiseBanner.h"
 #include "platform/VoiceSwitch.h"
+#include "platform/accessibility/Accessibility.h"
+#include "platform/accessibility/Announcer.h"
 
 namespace {
 
@@ -23,11 +25,15 @@ FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
     : GameWindow(kWordSearchForm, kWordSearchLayout, services.dialogs, services.voice,
                  QStringLiteral("Vuoi tornare al menù? "), parent),
       services_(services), game_(services.words, services.random, services.voice),
-      praise_(new PraiseBanner(surface()))
+      grid_(new GridFocus(CruciPuzzleBoard::kRows, CruciPuzzleBoard::kColumns, *this,
+                          QAccessible::Cell, GridFocus::Frame::Inside, surface())),
+      announcer_(new Announcer(surface())), praise_(new PraiseBanner(surface()))
 {
+    setWindowTitle(QStringLiteral("Zibaldo – Crucipuzzle"));
     setBackground(kGreen);
     for (int cell = 0; cell < CruciPuzzleBoard::kCells; ++cell) {
         cells_[std::size_t(cell)] = surface()->label(kLetterCell, cell);
+        hideFromReaders(cells_[std::size_t(cell)]);
         connect(cells_[std::size_t(cell)], &DesignControl::clicked, this,
                 &FormCruciPuzzle::clickLetter);
     }
@@ -37,6 +43,12 @@ FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
         connect(pictures_[std::size_t(slot)], &DesignControl::clicked, this,
                 [this](int index) { game_.pictureClicked(index + 1); });
     }
+    surface()->picture(kRightIcon)->setAccessibleName(QStringLiteral("Esatto"));
+    surface()->picture(kWrongIcon)->setAccessibleName(QStringLiteral("Sbagliato"));
+    grid_->setAccessibleName(QStringLiteral("lettere"));
+    // The praise is said in the announcement of the solved board.
+    hideFromReaders(praise_);
+    grid_->setFocus();
 }
 
 void FormCruciPuzzle::activate()
@@ -46,9 +58,26 @@ void FormCruciPuzzle::activate()
     mirrorScores();
 }
 
+QWidget *FormCruciPuzzle::cellWidget(int cell) const
+{
+    return cells_[std::size_t(cell)];
+}
+
+QString FormCruciPuzzle::cellName(int cell) const
+{
+    return cells_[std::size_t(cell)]->text();
+}
+
+QString FormCruciPuzzle::cellDescription(int cell) const
+{
+    return game_.board().cells[std::size_t(cell)].found ? QStringLiteral("trovata") : QString();
+}
+
 void FormCruciPuzzle::clickLetter(int cell)
 {
-    switch (game_.click(cell)) {
+    grid_->setCurrent(cell);
+    const CruciPuzzleGame::ClickOutcome outcome = game_.click(cell);
+    switch (outcome) {
     case CruciPuzzleGame::ClickOutcome::Ignored:
         return;
     case CruciPuzzleGame::ClickOutcome::BoardSolved:
@@ -56,15 +85,41 @@ void FormCruciPuzzle::clickLetter(int cell)
         praise_->showPraise(CruciPuzzleGame::kPraise,
                             std::chrono::milliseconds(CruciPuzzleGame::kPraiseMilliseconds));
         break;
-    case CruciPuzzleGame::ClickOutcome::WordFound:
-        pictures_[std::size_t(game_.lastFoundSlot() - 1)]->clearPicture();
+    case CruciPuzzleGame::ClickOutcome::WordFound: {
+        PictureBox *picture = pictures_[std::size_t(game_.lastFoundSlot() - 1)];
+        picture->clearPicture();
+        picture->setAccessibleName(QString());
         mirrorCell(cell);
         break;
+    }
     default:
         mirrorCell(cell);
         break;
     }
     mirrorScores();
+    announce(outcome);
+}
+
+void FormCruciPuzzle::announce(CruciPuzzleGame::ClickOutcome outcome)
+{
+    const auto found = [&] { return QStringLiteral("Parola trovata: ") + game_.lastFoundWord(); };
+    switch (outcome) {
+    case CruciPuzzleGame::ClickOutcome::WrongAnswer:
+        announcer_->announce(QStringLiteral("Sbagliato"));
+        break;
+    case CruciPuzzleGame::ClickOutcome::LetterFound:
+        announcer_->announce(QStringLiteral("Esatto"));
+        break;
+    case CruciPuzzleGame::ClickOutcome::WordFound:
+        announcer_->announce(found());
+        break;
+    case CruciPuzzleGame::ClickOutcome::BoardSolved:
+        announcer_->announce(found() + QStringLiteral(". ") + CruciPuzzleGame::kPraise +
+                             QStringLiteral(" Nuova partita"));
+        break;
+    case CruciPuzzleGame::ClickOutcome::Ignored:
+        break;
+    }
 }
 
 // The letters, and the pictures of the words laid, in slot order.
@@ -74,11 +129,14 @@ void FormCruciPuzzle::mirrorBoard()
         mirrorCell(cell);
     for (int slot = 1; slot <= CruciPuzzleBoard::kWordsPerBoard; ++slot) {
         PictureBox *box = pictures_[std::size_t(slot - 1)];
-        if (game_.showsPicture(slot))
-            box->loadPicture(
-                pictureFileFor(services_.programFolder, game_.board().laidWord(slot)->word));
-        else
+        if (game_.showsPicture(slot)) {
+            const QString &word = game_.board().laidWord(slot)->word;
+            box->loadPicture(pictureFileFor(services_.programFolder, word));
+            box->setAccessibleName(word);
+        } else {
             box->clearPicture();
+            box->setAccessibleName(QString());
+        }
     }
 }
 
@@ -88,6 +146,7 @@ void FormCruciPuzzle::mirrorCell(int cell)
     DesignLabel *label = cells_[std::size_t(cell)];
     label->setText(state.letter ? QString::fromUcs4(&state.letter, 1) : QString());
     label->setBackground(state.found ? kCellYellow : kCellWhite);
+    grid_->cellChanged(cell);
 }
 
 void FormCruciPuzzle::mirrorScores()

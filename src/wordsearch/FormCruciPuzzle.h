@@ -3,15 +3,18 @@
 
 #include "CruciPuzzleGame.h"
 #include "platform/GameWindow.h"
+#include "platform/accessibility/GridFocus.h"
 
+class Announcer;
 class DesignLabel;
 class PictureBox;
 class PraiseBanner;
 struct Services;
 
 // The word search window: the letter grid, the pictures of the hidden words beside it, the
-// answer icons and the counts of right and wrong answers. It mirrors its game.
-class FormCruciPuzzle : public GameWindow
+// answer icons and the counts of right and wrong answers. It mirrors its game. The grid takes the
+// keyboard as one whole, and says every answer to screen readers.
+class FormCruciPuzzle : public GameWindow, private GridCells
 {
     Q_OBJECT
 
@@ -24,7 +27,13 @@ protected:
     void activate() override;
 
 private:
+    QWidget *cellWidget(int cell) const override;
+    QString cellName(int cell) const override;
+    QString cellDescription(int cell) const override;
+    void pressCell(int cell) override { clickLetter(cell); }
+
     void clickLetter(int cell);
+    void announce(CruciPuzzleGame::ClickOutcome outcome);
     void mirrorBoard();
     void mirrorCell(int cell);
     void mirrorScores();
@@ -33,5 +42,7 @@ private:
     std::array<DesignLabel *, CruciPuzzleBoard::kCells> cells_{};
     std::array<PictureBox *, CruciPuzzleBoard::kWordsPerBoard> pictures_{};
     CruciPuzzleGame game_;
+    GridFocus *grid_;
+    Announcer *announcer_;
     PraiseBanner *praise_;
 };

@@ -161,6 +161,119 @@ TEST_F(NavigatorTest, FromTheTitleThroughBothGamesToTheEnd)
                                       "sicuro di voler terminare?"}));
 }
 
+// Counts the mouse presses the program receives.
+class MouseWatch : public QObject
+{
+public:
+    MouseWatch() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        presses += event->type() == QEvent::MouseButtonPress || event->type() == QEvent::TouchBegin;
+        return false;
+    }
+    int presses = 0;
+};
+
+// A key on whatever holds the keyboard in the window now open.
+void type(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, int times = 1)
+{
+    auto *window = openWindow<DesignWindow>();
+    ASSERT_TRUE(window);
+    for (int i = 0; i < times; ++i)
+        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key, modifiers);
+}
+
+// From the first cell of a grid to `cell` of a grid `columns` wide.
+void goToCell(int cell, int columns)
+{
+    type(Qt::Key_Home, Qt::ControlModifier);
+    type(Qt::Key_Down, Qt::NoModifier, cell / columns);
+    type(Qt::Key_Right, Qt::NoModifier, cell % columns);
+}
+
+TEST_F(NavigatorTest, TheWholeProgramIsPlayedFromTheKeyboardAlone)
+{
+    MouseWatch mouse;
+    random.append({0.0, 0.5 / 12, 1.5 / 12, 2.5 / 12});
+    random.append({0.0});
+    navigator.start();
+    ASSERT_TRUE(onlyWindow<FormAvvio>());
+    type(Qt::Key_Return);
+    ASSERT_TRUE(onlyWindow<FormMenu>());
+
+    // "Esci" holds the focus; Tab leads to "Crucipuzzle".
+    random.append(boardOnRows());
+    random.append(boardOnRows());
+    type(Qt::Key_Tab);
+    type(Qt::Key_Return);
+    FormCruciPuzzle *wordSearch = onlyWindow<FormCruciPuzzle>();
+    ASSERT_TRUE(wordSearch);
+    for (int row = 0; row < 10; ++row) {
+        goToCell(row * 10, 10);
+        for (int column = 0; column < int(kTwelveWords[row].size()); ++column) {
+            type(Qt::Key_Space);
+            type(Qt::Key_Right);
+        }
+    }
+    EXPECT_EQ(wordSearch->game().rightAnswers(), 10);
+    EXPECT_EQ(wordSearch->game().wrongAnswers(), 0);
+    random.append({0.5});
+    dialogs.answers = {true};
+    type(Qt::Key_Escape);
+    ASSERT_TRUE(onlyWindow<FormMenu>());
+
+    // Memory lies three stops further on; Tab leads from "ricomincia" to the cards.
+    random.append(dealInOrder());
+    type(Qt::Key_Tab, Qt::NoModifier, 3);
+    type(Qt::Key_Space);
+    FormMemory *memory = onlyWindow<FormMemory>();
+    ASSERT_TRUE(memory);
+    type(Qt::Key_Tab);
+    QTimer *pause = memory->findChild<QTimer *>(QStringLiteral("Timer1"));
+    for (int card = 0; card < 12; ++card) {
+        goToCell(card, 6);
+        type(Qt::Key_Return);
+        type(Qt::Key_Down, Qt::NoModifier, 2);
+        type(Qt::Key_Return);
+        QMetaObject::invokeMethod(pause, "timeout");
+    }
+    EXPECT_EQ(memory->surface()->label("Label3")->text(), QStringLiteral("mosse =  12"));
+    for (int card = 0; card < 24; ++card)
+        EXPECT_TRUE(memory->game().isFaceUp(card)) << card;
+    random.append({0.9});
+    dialogs.answers = {true};
+    type(Qt::Key_Escape);
+    ASSERT_TRUE(onlyWindow<FormMenu>());
+
+    // The information box, then another list: "Informazioni" two stops on, the list one further.
+    type(Qt::Key_Tab, Qt::NoModifier, 2);
+    type(Qt::Key_Return);
+    const QString list = program.filePath(QStringLiteral("sole.txt"));
+    writeFile(list, "sole\r\nluna\r\n");
+    dialogs.fileNames = {list};
+    type(Qt::Key_Tab, Qt::NoModifier, 2);
+    type(Qt::Key_Space);
+    EXPECT_EQ(words.wordCount(), 2);
+
+    // Back round to "Esci", and Yes.
+    dialogs.answers = {true};
+    type(Qt::Key_Tab);
+    type(Qt::Key_Return);
+    discardClosedWindows();
+    EXPECT_TRUE(openWindows().isEmpty());
+    EXPECT_EQ(random.used(), random.scripted());
+    EXPECT_EQ(mouse.presses, 0);
+
+    QStringList boxes;
+    for (const ScriptedDialogs::Shown &box : dialogs.shown)
+        boxes << box.text.section(QLatin1Char('\n'), 0, 0);
+    EXPECT_EQ(boxes,
+              (QStringList{"Vuoi tornare al menù? ", "vuoi tornare al menù? ",
+                           dialogs.shown[2].text.section(QLatin1Char('\n'), 0, 0),
+                           program.path() + "|*.TXT (*.txt);;Elenchi (*.txt *.csv);;Tutti i file (*)", "sicuro di voler terminare?"}));
+    EXPECT_EQ(dialogs.shown[2].kind, ScriptedDialogs::Kind::Information);
+}
+
 TEST_F(NavigatorTest, AGameTheListIsTooPoorForIsRefusedAndTheMenuStays)
 {
     FormMenu *menu = openMenu();

@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -196,6 +197,26 @@ TEST_F(FormMenuTest, LoadingAnotherList)
     open();
     click("Command1");
     EXPECT_TRUE(dialogs.shown[dialogs.shown.size() - 2].text.startsWith(documents + u'|'));
+}
+
+TEST_F(FormMenuTest, TheWindowManagersCloseAsksToEndAndTheProgramsOwnDoesNot)
+{
+    open();
+    QSignalSpy end(form, &FormMenu::quitConfirmed);
+    dialogs.answers = {false, true};
+    for (int time = 0; time < 2; ++time) {
+        QCloseEvent close;
+        // As the window system sends it: sendEvent would clear the mark.
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        QCoreApplication::instance()->notify(form, &close);
+        EXPECT_FALSE(close.isAccepted());
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(end.count(), 1);
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, QStringLiteral("sicuro di voler terminare?"));
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(dialogs.shown.size(), 2u);
 }
 
 } // namespace

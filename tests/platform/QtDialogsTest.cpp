@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/QtDialogs.h"
 
+#include "menu/MenuLayout.h"
+#include "platform/DesignSurface.h"
+#include "platform/DesignWindow.h"
+
 #include "support/Files.h"
 #include "support/QtPrinting.h"
 
@@ -8,7 +12,11 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileSystemModel>
+#include <QFontInfo>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -78,6 +86,53 @@ TEST(QtDialogs, TheListDialogShowsTextFilesInAnyCaseAndCancelChoosesNothing)
 
     answerFileDialog(folder.path(), QString(), seen);
     EXPECT_EQ(dialogs.openFileName(nullptr, folder.path(), filters), QString());
+}
+
+struct SeenInBox
+{
+    int textPixels = 0;
+    int buttonHeight = 0;
+};
+
+// The height of a box's text and of its button, over the menu window at `size`.
+SeenInBox boxOverMenuAt(QSize size)
+{
+    DesignWindow menu("FormMenu", kMenuLayout);
+    menu.resize(size);
+    menu.show();
+    SeenInBox seen;
+    QTimer::singleShot(0, [&seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen.textPixels =
+            QFontInfo(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font())
+                .pixelSize();
+        seen.buttonHeight = box->button(QMessageBox::Ok)->sizeHint().height();
+        box->accept();
+    });
+    QtDialogs().information(&menu, QStringLiteral("Hai trovato tutte le parole!"));
+    return seen;
+}
+
+TEST(QtDialogs, BoxesGrowWithTheWindowAndNeverShrinkBelowTheDesktopsSize)
+{
+    const int desktop = QFontInfo(QApplication::font("QMessageBox")).pixelSize();
+    const SeenInBox board = boxOverMenuAt({1920, 1080});
+    EXPECT_GE(board.textPixels, 20) << "readable on a whiteboard";
+    const SeenInBox screen = boxOverMenuAt({1024, 768});
+    EXPECT_GE(screen.textPixels, desktop);
+    const SeenInBox tiny = boxOverMenuAt({320, 240});
+    EXPECT_EQ(tiny.textPixels, desktop);
+    EXPECT_GT(board.buttonHeight, tiny.buttonHeight) << "the buttons grow with the text";
+
+    DesignWindow menu("FormMenu", kMenuLayout);
+    menu.resize(1920, 1080);
+    menu.show();
+    EXPECT_EQ(dialogFont(&menu, "QFileDialog").pixelSize(),
+              qRound(8.0 * 96.0 / 72.0 * menu.surface()->scale()));
+    EXPECT_EQ(QFontInfo(dialogFont(nullptr, "QFileDialog")).pixelSize(),
+              QFontInfo(QApplication::font("QFileDialog")).pixelSize());
 }
 
 } // namespace

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/Fonts.h"
+#include "platform/accessibility/Accessibility.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
-// Window tests run on the offscreen platform with the fonts the program maps itself.
+// Window tests run on the offscreen platform with the fonts and the screen reader interfaces the
+// program installs itself.
 int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     installFontSubstitutions();
+    installAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

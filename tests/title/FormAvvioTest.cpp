@@ -146,4 +146,21 @@ TEST_F(FormAvvioTest, AClickOnTheWindowAPictureOrTheTitleIsTheEndOfIt)
     }
 }
 
+TEST_F(FormAvvioTest, EnterSpaceOrEscapeIsTheEndOfItAndNoOtherKey)
+{
+    useList("cane\r\ngatto\r\nmela\r\n");
+    ScriptedRandom random{0.0, 0.0, 0.5, 0.9};
+    std::unique_ptr<FormAvvio> form(open(random));
+    QSignalSpy done(form.get(), &FormAvvio::done);
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_Tab, Qt::Key_Down})
+        QTest::keyClick(form.get(), key);
+    EXPECT_EQ(done.count(), 0);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape})
+        QTest::keyClick(form.get(), key);
+    EXPECT_EQ(done.count(), 4);
+    QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QCoreApplication::sendEvent(form.get(), &held);
+    EXPECT_EQ(done.count(), 4) << "a key held down goes no further";
+}
+
 } // namespace

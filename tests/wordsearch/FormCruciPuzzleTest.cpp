@@ -8,6 +8,7 @@
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
 #include "platform/VoiceSwitch.h"
+#include "platform/accessibility/GridFocus.h"
 #include "support/Pictures.h"
 #include "support/RecordedVoice.h"
 #include "support/ScriptedDialogs.h"
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -228,6 +230,104 @@ TEST_F(FormCruciPuzzleTest, ASolvedBoardIsPraisedForTwoSecondsOverTheNewBoard)
     EXPECT_TRUE(shown->isActive());
     QMetaObject::invokeMethod(shown, "timeout");
     EXPECT_FALSE(praise->isVisible());
+}
+
+TEST_F(FormCruciPuzzleTest, TheGridIsPlayedFromTheKeyboardAsWithClicks)
+{
+    QWidget *grid = form->focusWidget();
+    ASSERT_TRUE(qobject_cast<GridFocus *>(grid))
+        << "the grid holds the focus when the window opens";
+    // C A N E along the top row: Space, Enter, then End and back to the E.
+    QTest::keyClick(grid, Qt::Key_Space);
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(grid, Qt::Key_End);
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(form->game().rightAnswers(), 0);
+    EXPECT_EQ(form->game().wrongAnswers(), 1) << "the Q at the row's end";
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(grid, Qt::Key_Left);
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(form->game().rightAnswers(), 1) << "CANE found";
+    EXPECT_EQ(label("Label1", 3)->background(), QColor(Qt::yellow));
+    // Ctrl+End reaches the last cell, a Q; Ctrl+Home the first, already found.
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClick(grid, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(form->game().wrongAnswers(), 2);
+    EXPECT_EQ(form->game().rightAnswers(), 1);
+}
+
+TEST_F(FormCruciPuzzleTest, ATapOnALetterIsAClick)
+{
+    const std::unique_ptr<QPointingDevice> screen(QTest::createTouchDevice());
+    const QPoint middle = label("Label1", 0)->geometry().center();
+    QTest::touchEvent(form->surface(), screen.get()).press(0, middle);
+    QTest::touchEvent(form->surface(), screen.get()).release(0, middle);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(label("Label1", 0)->background(), QColor(Qt::yellow));
+    EXPECT_EQ(form->game().wrongAnswers(), 0);
+}
+
+TEST_F(FormCruciPuzzleTest, EscapeF10AndTheWindowManagersCloseAskTheLeaveQuestion)
+{
+    QSignalSpy leave(form, &FormCruciPuzzle::leaveConfirmed);
+    dialogs.answers = {false, true};
+    QTest::keyClick(form->focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(leave.count(), 0);
+    QTest::keyClick(form->focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(leave.count(), 1);
+
+    // F10 takes the keyboard to the menu bar's "Esci"; Enter asks, and No gives it back.
+    QWidget *grid = form->focusWidget();
+    dialogs.answers = {false};
+    QTest::keyClick(grid, Qt::Key_F10);
+    ASSERT_EQ(form->focusWidget(), form->menuBar());
+    EXPECT_EQ(form->menuBar()->activeAction()->objectName(), QStringLiteral("mnuEsci"));
+    QTest::keyClick(form->menuBar(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->focusWidget(), grid);
+    QTest::keyClick(grid, Qt::Key_F10);
+    QTest::keyClick(form->menuBar(), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->focusWidget(), grid) << "Escape leaves the menu bar without asking";
+
+    // Alt+F4: the window manager's close is held while the question is asked.
+    dialogs.answers = {false, true};
+    for (int time = 0; time < 2; ++time) {
+        QCloseEvent close;
+        // As the window system sends it: sendEvent would clear the mark.
+        QSpontaneKeyEvent::setSpontaneous(&close);
+        QCoreApplication::instance()->notify(form, &close);
+        EXPECT_FALSE(close.isAccepted());
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(leave.count(), 2);
+    EXPECT_TRUE(form->isVisible()) << "the navigator closes it";
+    QStringList asked;
+    for (const ScriptedDialogs::Shown &box : dialogs.shown)
+        asked << box.text;
+    EXPECT_EQ(asked, QStringList(5, QStringLiteral("Vuoi tornare al menù? ")));
+
+    // The program's own close does not ask.
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(dialogs.shown.size(), 5u);
+}
+
+TEST_F(FormCruciPuzzleTest, TheMenuBarGrowsWithTheWindow)
+{
+    QCoreApplication::processEvents();
+    const int small = QFontInfo(form->menuBar()->font()).pixelSize();
+    const int low = form->menuBar()->height();
+    EXPECT_GE(small, QFontInfo(QApplication::font(form->menuBar())).pixelSize());
+    form->resize(form->size() * 3);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_GE(QFontInfo(form->menuBar()->font()).pixelSize(), 2 * small);
+    EXPECT_GT(form->menuBar()->height(), low) << "\"Esci\" grows with it";
 }
 
 } // namespace

@@ -21,11 +21,17 @@ GameWindow::GameWindow(const char *formName, std::span<const ControlDesign> layo
     connect(exit_, &QAction::triggered, this, &GameWindow::askToLeave);
     menuBar()->installEventFilter(this);
 
-    QAction *voiceCommand = addMenuCommand("mnuVoce", QStringLiteral("Voce"));
+    // A menu bar draws no check mark: the caption says whether the voice is on.
+    const auto caption = [](bool on) {
+        return on ? QStringLiteral("Voce: sì") : QStringLiteral("Voce: no");
+    };
+    QAction *voiceCommand = addMenuCommand("mnuVoce", caption(voice.isEnabled()));
     voiceCommand->setCheckable(true);
     voiceCommand->setChecked(voice.isEnabled());
-    connect(voiceCommand, &QAction::toggled, this,
-            [&voice](bool enabled) { voice.setEnabled(enabled); });
+    connect(voiceCommand, &QAction::toggled, this, [&voice, voiceCommand, caption](bool enabled) {
+        voice.setEnabled(enabled);
+        voiceCommand->setText(caption(enabled));
+    });
 }
 
 void GameWindow::askToLeave()

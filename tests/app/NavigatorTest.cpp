@@ -45,6 +45,14 @@ std::vector<double> boardOnRows()
     return script.fill(CruciPuzzleBoard::kCells - letters).draws();
 }
 
+// The windows that exist, shown or not; a menu bar's own pop-ups belong to their window.
+qsizetype windowCount()
+{
+    const QWidgetList all = QApplication::topLevelWidgets();
+    return std::count_if(all.cbegin(), all.cend(),
+                         [](const QWidget *widget) { return !widget->parentWidget(); });
+}
+
 // The pupil's way through the whole program, one window at a time, with nothing left behind.
 class NavigatorTest : public ::testing::Test
 {
@@ -54,7 +62,7 @@ protected:
     template <typename Form> Form *onlyWindow()
     {
         discardClosedWindows();
-        EXPECT_EQ(QApplication::topLevelWidgets().size(), baseline + 1);
+        EXPECT_EQ(windowCount(), baseline + 1);
         Form *form = openWindow<Form>();
         EXPECT_TRUE(form);
         EXPECT_EQ(openWindows(), QStringList{form ? form->objectName() : QString()});
@@ -95,7 +103,7 @@ protected:
     SwitchableVoice voice{recorded};
     Services services{words, random, dialogs, program.path(), voice, {}};
     Navigator navigator{services};
-    const qsizetype baseline = QApplication::topLevelWidgets().size();
+    const qsizetype baseline = windowCount();
 };
 
 TEST_F(NavigatorTest, FromTheTitleThroughBothGamesToTheEnd)
@@ -151,7 +159,7 @@ TEST_F(NavigatorTest, FromTheTitleThroughBothGamesToTheEnd)
     press(menu, "BottoneEsci");
     discardClosedWindows();
     EXPECT_TRUE(openWindows().isEmpty());
-    EXPECT_EQ(QApplication::topLevelWidgets().size(), baseline) << "every window discarded";
+    EXPECT_EQ(windowCount(), baseline) << "every window discarded";
     EXPECT_EQ(random.used(), random.scripted());
 
     QStringList questions;

@@ -171,7 +171,7 @@ TEST_F(FormMemoryTest, TurnedWordsAreSaidUntilVoceIsTurnedOffForTheSession)
         commands << command->objectName();
     EXPECT_EQ(commands, (QStringList{"mnuEsci", "mnuVoce"}));
     ASSERT_TRUE(voiceCommand());
-    EXPECT_EQ(voiceCommand()->text(), QStringLiteral("Voce"));
+    EXPECT_EQ(voiceCommand()->text(), QStringLiteral("Voce: sì"));
     EXPECT_TRUE(voiceCommand()->isCheckable());
     EXPECT_TRUE(voiceCommand()->isChecked());
 

@@ -183,9 +183,10 @@ TEST_F(FormCruciPuzzleTest, PicturesSayTheirWordsAndFoundWordsAreSaid)
 
     QAction *voce = form->findChild<QAction *>(QStringLiteral("mnuVoce"));
     ASSERT_TRUE(voce);
-    EXPECT_EQ(voce->text(), QStringLiteral("Voce"));
+    EXPECT_EQ(voce->text(), QStringLiteral("Voce: sì"));
     EXPECT_TRUE(voce->isChecked());
     voce->trigger();
+    EXPECT_EQ(voce->text(), QStringLiteral("Voce: no"));
     QTest::mouseClick(picture("Image1", 1), Qt::LeftButton);
     click(50);
     EXPECT_EQ(recorded.said.size(), 2u);

@@ -84,6 +84,7 @@ LoadResult WordListStore::LoadWordList(const QString &path)
     }
     words_ = std::move(words);
     count_ = static_cast<qint16>(split.fields.size());
+    folder_ = info.absolutePath();
     return LoadResult{LoadStatus::Loaded, split.cut};
 }
 

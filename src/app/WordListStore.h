@@ -37,9 +37,13 @@ public:
     // load leaves the previous list in place.
     LoadResult LoadWordList(const QString &path);
 
+    // The folder of the list last loaded: its pictures may lie beside it. Empty before any load.
+    const QString &listFolder() const { return folder_; }
+
 private:
     std::array<QString, Capacity + 1> words_;
     qint16 count_ = 0;
+    QString folder_;
 };
 
 // The Italian message a teacher reads about a load: why it failed, or that the list was cut.

@@ -1,6 +1,7 @@
 #include "FormMemory.h"
 
 #include "MemoryLayout.h"
+#include "app/WordListStore.h"
 #include "menu/FormMenu.h"
 #include "platform/DesignButton.h"
 #include "platform/DesignLabel.h"
@@ -59,7 +60,8 @@ void FormMemory::showWord(int slot, const QString &word)
 
 void FormMemory::showPicture(int slot, const QString &word)
 {
-    pictureFaces_[std::size_t(slot)]->loadPicture(pictureFileFor(services_.programFolder, word));
+    pictureFaces_[std::size_t(slot)]->loadPicture(
+        pictureFileFor({services_.words.listFolder(), services_.programFolder}, word));
 }
 
 void FormMemory::setCoverShown(int card, bool shown)

@@ -1,6 +1,7 @@
 #include "PictureBox.h"
 
 #include "PictureDecoder.h"
+#include "PictureLoader.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -8,10 +9,13 @@
 
 namespace {
 
+// Behind a picture that does not fill its box, and in the box while its picture is decoded.
+const QColor kGround(0xE8, 0xE8, 0xE8);
+
 // A grey frame with a mountain and a sun: "a picture belongs here".
 void paintPlaceholder(QPainter &painter, const QRect &area)
 {
-    painter.fillRect(area, QColor(0xE8, 0xE8, 0xE8));
+    painter.fillRect(area, kGround);
     const QColor ink(0xB0, 0xB0, 0xB0);
     const int unit = std::max(1, std::min(area.width(), area.height()) / 16);
     painter.setPen(QPen(ink, unit, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -45,6 +49,9 @@ void PictureBox::loadPicture(const QString &path)
     loaded_ = true;
     failed_ = path.isEmpty();
     image_ = QImage();
+    decodedFor_ = QSize();
+    asked_ = QSize();
+    requestPicture();
     update();
 }
 
@@ -54,15 +61,23 @@ void PictureBox::clearPicture()
     loaded_ = false;
     failed_ = false;
     image_ = QImage();
+    decodedFor_ = QSize();
+    asked_ = QSize();
     update();
 }
 
-PictureBox::Content PictureBox::content()
+PictureBox::Content PictureBox::content() const
 {
-    decodeIfNeeded();
     if (!loaded_)
         return Content::Nothing;
-    return failed_ ? Content::Placeholder : Content::Picture;
+    if (failed_)
+        return Content::Placeholder;
+    return image_.isNull() ? Content::Waiting : Content::Picture;
+}
+
+void PictureBox::waitForPictures()
+{
+    PictureLoader::shared().waitForAll();
 }
 
 QSize PictureBox::pixelSize() const
@@ -70,23 +85,56 @@ QSize PictureBox::pixelSize() const
     return (QSizeF(size()) * devicePixelRatioF()).toSize();
 }
 
-void PictureBox::decodeIfNeeded()
+void PictureBox::requestPicture()
 {
-    if (!loaded_ || failed_)
+    // A hidden window's boxes may not have their final size yet.
+    if (!loaded_ || failed_ || !isVisible())
         return;
     const QSize wanted = pixelSize();
-    if (wanted.isEmpty())
+    if (wanted.isEmpty() || wanted == asked_)
         return;
     // A smaller box is served by scaling down what was decoded; a larger one deserves a new decode.
-    if (!image_.isNull() && image_.width() >= wanted.width() && image_.height() >= wanted.height())
+    if (!image_.isNull() && decodedFor_.width() >= wanted.width() &&
+        decodedFor_.height() >= wanted.height())
         return;
-    image_ = decodePicture(file_, wanted);
-    failed_ = image_.isNull();
+    // The program's own icons are small and read from memory: they show with the window.
+    if (file_.startsWith(u':')) {
+        pictureDecoded(file_, wanted, decodePicture(file_, wanted));
+        return;
+    }
+    asked_ = wanted;
+    const QString path = file_;
+    PictureLoader::shared().load(path, wanted, this, [this, path, wanted](const QImage &image) {
+        pictureDecoded(path, wanted, image);
+    });
+}
+
+void PictureBox::pictureDecoded(const QString &path, QSize box, const QImage &image)
+{
+    // A picture loaded in the meantime, or a newer size, has its own decode on the way.
+    if (path != file_ || !loaded_ || (!asked_.isEmpty() && box != asked_))
+        return;
+    asked_ = QSize();
+    image_ = image;
+    decodedFor_ = box;
+    failed_ = image.isNull();
+    update();
+}
+
+void PictureBox::showEvent(QShowEvent *event)
+{
+    DesignControl::showEvent(event);
+    requestPicture();
+}
+
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    DesignControl::resizeEvent(event);
+    requestPicture();
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    decodeIfNeeded();
     if (!loaded_)
         return;
     QPainter painter(this);
@@ -94,6 +142,16 @@ void PictureBox::paintEvent(QPaintEvent *)
         paintPlaceholder(painter, rect());
         return;
     }
+    if (image_.isNull()) {
+        painter.fillRect(rect(), kGround);
+        return;
+    }
+    // Whole and in proportion; the ground fills the bands beside a picture of another shape.
+    const QSize shown = image_.size().scaled(size(), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    const QRect area(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+    const QRegion bands = QRegion(rect()).subtracted(area);
+    for (const QRect &band : bands)
+        painter.fillRect(band, kGround);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), image_);
+    painter.drawImage(area, image_);
 }

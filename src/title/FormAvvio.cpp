@@ -32,7 +32,8 @@ FormAvvio::FormAvvio(Services &services, QWidget *parent)
         const QString &word = services.words.WordList(chosen[std::size_t(box)]);
         surface()
             ->picture("Image1", box)
-            ->loadPicture(pictureFileFor(services.programFolder, word));
+            ->loadPicture(
+                pictureFileFor({services.words.listFolder(), services.programFolder}, word));
     }
 
     connect(surface(), &DesignSurface::clicked, this, &FormAvvio::moveOn);

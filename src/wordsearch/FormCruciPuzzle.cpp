@@ -2,6 +2,7 @@
 
 #include "WordSearchLayout.h"
 #include "app/NumberText.h"
+#include "app/WordListStore.h"
 #include "menu/FormMenu.h"
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
@@ -46,8 +47,8 @@ void FormCruciPuzzle::activate()
 
 void FormCruciPuzzle::showPicture(int slot)
 {
-    pictures_[std::size_t(slot - 1)]->loadPicture(
-        pictureFileFor(services_.programFolder, game_.board().BoardWords[slot]));
+    pictures_[std::size_t(slot - 1)]->loadPicture(pictureFileFor(
+        {services_.words.listFolder(), services_.programFolder}, game_.board().BoardWords[slot]));
 }
 
 void FormCruciPuzzle::clearPicture(int slot)

@@ -92,6 +92,7 @@ TEST_F(FormCruciPuzzleTest, ControlsStandAtTheirDesignPlaces)
     EXPECT_EQ(label("Label1", 53)->text(), QStringLiteral("O"));
     EXPECT_EQ(label("Label1", 37)->text(), QStringLiteral("Q"));
     EXPECT_EQ(label("Label1", 37)->background(), QColor(Qt::white));
+    PictureBox::waitForPictures();
     EXPECT_EQ(picture("Image1", 0)->content(), PictureBox::Content::Picture);
     EXPECT_EQ(picture("Image1", 1)->pictureFile(),
               program.filePath(QStringLiteral("jpg/LUPO.jpg")));
@@ -122,6 +123,7 @@ TEST_F(FormCruciPuzzleTest, TheIconsAndScoresFollowTheAnswers)
         EXPECT_EQ(label("Label1", cell)->background(), QColor(Qt::yellow));
     }
     EXPECT_TRUE(iconShown("ComandoIconaNo"));
+    PictureBox::waitForPictures();
     EXPECT_EQ(picture("Image1", 0)->content(), PictureBox::Content::Picture);
     click(2);
     EXPECT_TRUE(iconShown("ComandoIconaSi"));

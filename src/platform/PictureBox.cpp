@@ -3,11 +3,17 @@
 #include "PictureDecoder.h"
 #include "PictureLoader.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 
 namespace {
+
+// Asks a box to start decoding its picture once the event loop is back, after the window has been
+// drawn, unless its painting asked first.
+const QEvent::Type kDecodeEvent = QEvent::Type(QEvent::registerEventType());
 
 // Behind a picture that does not fill its box, and in the box while its picture is decoded.
 const QColor kGround(0xE8, 0xE8, 0xE8);
@@ -51,7 +57,7 @@ void PictureBox::loadPicture(const QString &path)
     image_ = QImage();
     decodedFor_ = QSize();
     asked_ = QSize();
-    requestPicture();
+    scheduleRequest();
     update();
 }
 
@@ -77,6 +83,7 @@ PictureBox::Content PictureBox::content() const
 
 void PictureBox::waitForPictures()
 {
+    QCoreApplication::sendPostedEvents(nullptr, kDecodeEvent);
     PictureLoader::shared().waitForAll();
 }
 
@@ -85,7 +92,15 @@ QSize PictureBox::pixelSize() const
     return (QSizeF(size()) * devicePixelRatioF()).toSize();
 }
 
-void PictureBox::requestPicture()
+void PictureBox::scheduleRequest()
+{
+    if (requestPosted_ || !loaded_ || failed_)
+        return;
+    requestPosted_ = true;
+    QCoreApplication::postEvent(this, new QEvent(kDecodeEvent));
+}
+
+void PictureBox::requestPicture(bool decodeIfMissing)
 {
     // A hidden window's boxes may not have their final size yet.
     if (!loaded_ || failed_ || !isVisible())
@@ -99,42 +114,62 @@ void PictureBox::requestPicture()
         return;
     // The program's own icons are small and read from memory: they show with the window.
     if (file_.startsWith(u':')) {
-        pictureDecoded(file_, wanted, decodePicture(file_, wanted));
+        showDecoded(wanted, decodePicture(file_, wanted));
         return;
     }
+    PictureLoader &loader = PictureLoader::shared();
+    if (const std::optional<QImage> kept = loader.kept(file_, wanted)) {
+        showDecoded(wanted, *kept);
+        return;
+    }
+    if (!decodeIfMissing)
+        return;
     asked_ = wanted;
     const QString path = file_;
-    PictureLoader::shared().load(path, wanted, this, [this, path, wanted](const QImage &image) {
-        pictureDecoded(path, wanted, image);
+    loader.load(path, wanted, this, [this, path, wanted](const QImage &image) {
+        // A picture loaded in the meantime, or a newer size, has its own decode on the way.
+        if (path == file_ && loaded_ && wanted == asked_) {
+            showDecoded(wanted, image);
+            update();
+        }
     });
 }
 
-void PictureBox::pictureDecoded(const QString &path, QSize box, const QImage &image)
+void PictureBox::showDecoded(QSize box, const QImage &image)
 {
-    // A picture loaded in the meantime, or a newer size, has its own decode on the way.
-    if (path != file_ || !loaded_ || (!asked_.isEmpty() && box != asked_))
-        return;
     asked_ = QSize();
     image_ = image;
     decodedFor_ = box;
     failed_ = image.isNull();
+}
+
+bool PictureBox::event(QEvent *event)
+{
+    if (event->type() != kDecodeEvent)
+        return DesignControl::event(event);
+    requestPosted_ = false;
+    requestPicture(true);
     update();
+    return true;
 }
 
 void PictureBox::showEvent(QShowEvent *event)
 {
     DesignControl::showEvent(event);
-    requestPicture();
+    scheduleRequest();
 }
 
 void PictureBox::resizeEvent(QResizeEvent *event)
 {
     DesignControl::resizeEvent(event);
-    requestPicture();
+    scheduleRequest();
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    // A picture decoded before shows in this very painting; decoding waits for the window to be
+    // drawn.
+    requestPicture(false);
     if (!loaded_)
         return;
     QPainter painter(this);

@@ -36,14 +36,18 @@ public:
     static void waitForPictures();
 
 protected:
+    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QSize pixelSize() const;
-    void requestPicture();
-    void pictureDecoded(const QString &path, QSize box, const QImage &image);
+    void scheduleRequest();
+    // Shows what is at hand for the box's present size: a picture decoded before, or one of the
+    // program's own icons; else, when `decodeIfMissing`, has the picture decoded.
+    void requestPicture(bool decodeIfMissing);
+    void showDecoded(QSize box, const QImage &image);
 
     QString file_;
     bool loaded_ = false;
@@ -51,4 +55,5 @@ private:
     QImage image_;
     QSize decodedFor_; // the box size in device pixels `image_` was decoded for
     QSize asked_;      // the box size of the decode awaited, if any
+    bool requestPosted_ = false;
 };

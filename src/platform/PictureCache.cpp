@@ -4,31 +4,65 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstdlib>
 
-std::optional<PictureKey> PictureKey::forFile(const QString &path, QSize box)
+namespace {
+
+qsizetype costOf(const QList<QImage> &images)
+{
+    qsizetype cost = 1;
+    for (const QImage &image : images)
+        cost += image.sizeInBytes();
+    return cost;
+}
+
+bool servesBox(const QImage &image, QSize box)
+{
+    if (image.isNull())
+        return true;
+    const QSize shown = image.size().scaled(box, Qt::KeepAspectRatio);
+    return std::abs(shown.width() - image.width()) <= 1 &&
+           std::abs(shown.height() - image.height()) <= 1;
+}
+
+} // namespace
+
+std::optional<PictureFile> PictureFile::at(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
         return std::nullopt;
-    return PictureKey{path, info.lastModified().toMSecsSinceEpoch(), info.size(), box};
+    return PictureFile{path, info.lastModified().toMSecsSinceEpoch(), info.size()};
 }
 
-size_t qHash(const PictureKey &key, size_t seed)
+size_t qHash(const PictureFile &file, size_t seed)
 {
-    return qHashMulti(seed, key.path, key.modified, key.bytes, key.box.width(), key.box.height());
+    return qHashMulti(seed, file.path, file.modified, file.bytes);
 }
 
-PictureCache::PictureCache(qsizetype mostBytes) : images_(mostBytes) {}
+PictureCache::PictureCache(qsizetype mostBytes) : decodes_(mostBytes) {}
 
-std::optional<QImage> PictureCache::find(const PictureKey &key)
+std::optional<QImage> PictureCache::find(const PictureFile &file, QSize box)
 {
-    if (const QImage *image = images_.object(key))
-        return *image;
+    if (const QList<QImage> *images = decodes_.object(file)) {
+        for (const QImage &image : *images) {
+            if (servesBox(image, box))
+                return image;
+        }
+    }
     return std::nullopt;
 }
 
-void PictureCache::insert(const PictureKey &key, const QImage &image)
+void PictureCache::insert(const PictureFile &file, const QImage &image)
 {
-    // A picture larger than the whole bound is not kept; QCache drops it.
-    images_.insert(key, new QImage(image), std::max<qsizetype>(1, image.sizeInBytes()));
+    QList<QImage> images;
+    if (const QList<QImage> *kept = decodes_.object(file))
+        images = *kept;
+    if (image.isNull())
+        images.clear();
+    images.prepend(image);
+    images.resize(std::min(images.size(), kSizesPerFile));
+    // More than the whole bound is not kept: QCache drops it.
+    const qsizetype cost = costOf(images);
+    decodes_.insert(file, new QList<QImage>(std::move(images)), cost);
 }

@@ -32,24 +32,31 @@ PictureLoader::~PictureLoader()
     pool_.waitForDone();
 }
 
+std::optional<QImage> PictureLoader::kept(const QString &path, QSize box)
+{
+    const std::optional<PictureFile> file = PictureFile::at(path);
+    return file ? cache_.find(*file, box) : std::nullopt;
+}
+
 bool PictureLoader::load(const QString &path, QSize box, QObject *receiver, Delivery deliver)
 {
-    const std::optional<PictureKey> key = PictureKey::forFile(path, box);
-    if (!key) {
+    const std::optional<PictureFile> file = PictureFile::at(path);
+    if (!file) {
         deliver(QImage());
         return true;
     }
-    if (const std::optional<QImage> image = cache_.find(*key)) {
+    if (const std::optional<QImage> image = cache_.find(*file, box)) {
         deliver(*image);
         return true;
     }
-    QList<Waiter> &waiters = waiting_[*key];
+    const Request request{*file, box};
+    QList<Waiter> &waiters = waiting_[request];
     waiters.append({receiver, std::move(deliver)});
     if (waiters.size() == 1) {
-        pool_.start([this, key = *key] {
-            const QImage image = decodePicture(key.path, key.box);
+        pool_.start([this, request] {
+            const QImage image = decodePicture(request.file.path, request.box);
             QMetaObject::invokeMethod(
-                this, [this, key, image] { decoded(key, image); }, Qt::QueuedConnection);
+                this, [this, request, image] { decoded(request, image); }, Qt::QueuedConnection);
         });
     }
     return false;
@@ -63,10 +70,10 @@ void PictureLoader::waitForAll()
     }
 }
 
-void PictureLoader::decoded(const PictureKey &key, const QImage &image)
+void PictureLoader::decoded(const Request &request, const QImage &image)
 {
-    cache_.insert(key, image);
-    const QList<Waiter> waiters = waiting_.take(key);
+    cache_.insert(request.file, image);
+    const QList<Waiter> waiters = waiting_.take(request);
     for (const Waiter &waiter : waiters) {
         if (waiter.receiver)
             waiter.deliver(image);

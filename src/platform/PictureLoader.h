@@ -26,6 +26,9 @@ public:
     explicit PictureLoader(QObject *parent = nullptr);
     ~PictureLoader() override;
 
+    // The picture of `path` for a box of `box` device pixels, if it was decoded before.
+    std::optional<QImage> kept(const QString &path, QSize box);
+
     // Hands the picture of `path`, decoded for a box of `box` device pixels, to `deliver` on this
     // thread: before returning true when it was decoded before or the file is missing; else later,
     // once it is ready, unless `receiver` is gone by then. A null image: the file cannot be shown.
@@ -43,10 +46,22 @@ private:
         Delivery deliver;
     };
 
-    void decoded(const PictureKey &key, const QImage &image);
+    struct Request
+    {
+        PictureFile file;
+        QSize box;
+
+        friend bool operator==(const Request &, const Request &) = default;
+        friend size_t qHash(const Request &request, size_t seed = 0)
+        {
+            return qHashMulti(seed, request.file, request.box.width(), request.box.height());
+        }
+    };
+
+    void decoded(const Request &request, const QImage &image);
 
     QThreadPool pool_;
     PictureCache cache_;
     // Asked for and not yet decoded: one decode serves every box that wants the same picture.
-    QHash<PictureKey, QList<Waiter>> waiting_;
+    QHash<Request, QList<Waiter>> waiting_;
 };

@@ -5,10 +5,10 @@
 #include "support/Files.h"
 #include "support/Pictures.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
-#include <QPointer>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -231,6 +231,7 @@ TEST_F(PictureTest, ABoxShowsThePictureAPlaceholderOrNothing)
     box.loadPicture(QString());
     EXPECT_EQ(box.content(), PictureBox::Content::Placeholder);
     box.loadPicture(jpg.filePath(QStringLiteral("assente.jpg")));
+    PictureBox::waitForPictures();
     EXPECT_EQ(box.content(), PictureBox::Content::Placeholder);
     box.clearPicture();
     EXPECT_EQ(box.content(), PictureBox::Content::Nothing);
@@ -271,6 +272,8 @@ TEST_F(PictureTest, APictureDecodedOnceShowsAtOnceAfterwardsUntilItsFileChanges)
     next.resize(80, 60);
     next.show();
     next.loadPicture(path);
+    // Drawn in the box's first painting, with no wait for a decoding thread.
+    EXPECT_TRUE(isRed(next.grab().toImage().pixelColor(40, 30)));
     EXPECT_EQ(next.content(), PictureBox::Content::Picture);
 
     // The same name with other content is decoded anew.
@@ -298,6 +301,7 @@ TEST_F(PictureTest, AWindowClosedWhileItsPicturesDecodeLetsThemGo)
         window->show();
         for (PictureBox *box : window->findChildren<PictureBox *>())
             box->loadPicture(path);
+        QCoreApplication::sendPostedEvents(); // the decodes start
         delete window;
     }
     // A box still open wants one of the same pictures in the meantime.
@@ -309,35 +313,54 @@ TEST_F(PictureTest, AWindowClosedWhileItsPicturesDecodeLetsThemGo)
 
 TEST(PictureCacheTest, KeepsWithinItsBoundLettingTheLeastRecentlyUsedGo)
 {
-    QTemporaryDir folder;
-    const QImage image(100, 100, QImage::Format_RGB32); // 40000 bytes
+    const QImage image(100, 75, QImage::Format_RGB32); // 30000 bytes
     PictureCache cache(100'000);
-    const auto key = [&](int n) {
-        return PictureKey{folder.filePath(QString::number(n)), 0, 0, QSize(100, 100)};
-    };
-    cache.insert(key(1), image);
-    cache.insert(key(2), image);
-    EXPECT_EQ(cache.usedBytes(), 80'000);
-    EXPECT_TRUE(cache.find(key(1))); // now used more recently than 2
-    cache.insert(key(3), image);
+    const auto file = [](int n) { return PictureFile{QString::number(n), 0, 0}; };
+    const QSize box(100, 80);
+    cache.insert(file(1), image);
+    cache.insert(file(2), image);
+    cache.insert(file(3), image);
+    EXPECT_TRUE(cache.find(file(1), box)); // now used more recently than 2
+    cache.insert(file(4), image);
     EXPECT_LE(cache.usedBytes(), cache.mostBytes());
-    EXPECT_TRUE(cache.find(key(1)));
-    EXPECT_FALSE(cache.find(key(2)));
-    EXPECT_TRUE(cache.find(key(3)));
+    EXPECT_TRUE(cache.find(file(1), box));
+    EXPECT_FALSE(cache.find(file(2), box));
+    EXPECT_TRUE(cache.find(file(3), box));
+    EXPECT_TRUE(cache.find(file(4), box));
 
-    for (int n = 4; n < 40; ++n) {
-        cache.insert(key(n), image);
+    for (int n = 5; n < 40; ++n) {
+        cache.insert(file(n), image);
         EXPECT_LE(cache.usedBytes(), cache.mostBytes());
     }
-    EXPECT_TRUE(cache.find(key(39)));
-    EXPECT_FALSE(cache.find(key(1)));
+    EXPECT_TRUE(cache.find(file(39), box));
+    EXPECT_FALSE(cache.find(file(1), box));
     // Larger than the whole bound: not kept, and nothing else lost for it.
-    cache.insert(key(99), QImage(200, 200, QImage::Format_RGB32));
-    EXPECT_FALSE(cache.find(key(99)));
-    EXPECT_TRUE(cache.find(key(39)));
-    // The same file for another box size, or changed since, is another picture.
-    EXPECT_FALSE(cache.find(PictureKey{folder.filePath("39"), 0, 0, QSize(100, 90)}));
-    EXPECT_FALSE(cache.find(PictureKey{folder.filePath("39"), 1, 0, QSize(100, 100)}));
+    cache.insert(file(99), QImage(200, 200, QImage::Format_RGB32));
+    EXPECT_FALSE(cache.find(file(99), QSize(200, 200)));
+    EXPECT_TRUE(cache.find(file(39), box));
+    // Also a decode for each size the file is shown at.
+    cache.insert(file(39), QImage(40, 30, QImage::Format_RGB32));
+    EXPECT_LE(cache.usedBytes(), cache.mostBytes());
+    EXPECT_EQ(cache.find(file(39), QSize(40, 35))->size(), QSize(40, 30));
+    EXPECT_EQ(cache.find(file(39), box)->size(), QSize(100, 75));
+}
+
+TEST(PictureCacheTest, ADecodeServesBoxesThatShowItAtItsSize)
+{
+    PictureCache cache;
+    const PictureFile file{QStringLiteral("foto.jpg"), 5, 1000};
+    cache.insert(file, QImage(152, 114, QImage::Format_RGB32));
+    // The boxes of one window differ by a pixel where their edges are rounded.
+    for (const QSize box : {QSize(152, 135), QSize(152, 136), QSize(151, 114), QSize(200, 114)})
+        EXPECT_TRUE(cache.find(file, box)) << box.width() << "x" << box.height();
+    for (const QSize box : {QSize(76, 68), QSize(304, 270), QSize(200, 150)})
+        EXPECT_FALSE(cache.find(file, box)) << box.width() << "x" << box.height();
+    // The same name with other content, or another time, is another picture.
+    EXPECT_FALSE(cache.find(PictureFile{file.path, 5, 999}, QSize(152, 135)));
+    EXPECT_FALSE(cache.find(PictureFile{file.path, 6, 1000}, QSize(152, 135)));
+    // A file that cannot be shown cannot be at any size.
+    cache.insert(file, QImage());
+    EXPECT_TRUE(cache.find(file, QSize(500, 500))->isNull());
 }
 
 } // namespace

@@ -7,12 +7,13 @@
 #include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
 
 // Asks a box to start decoding its picture once the event loop is back, after the window has been
-// drawn, unless its painting asked first.
+// drawn.
 const QEvent::Type kDecodeEvent = QEvent::Type(QEvent::registerEventType());
 
 // Behind a picture that does not fill its box, and in the box while its picture is decoded.
@@ -83,6 +84,7 @@ PictureBox::Content PictureBox::content() const
 
 void PictureBox::waitForPictures()
 {
+    QCoreApplication::processEvents(); // windows shown are exposed
     QCoreApplication::sendPostedEvents(nullptr, kDecodeEvent);
     PictureLoader::shared().waitForAll();
 }
@@ -96,8 +98,23 @@ void PictureBox::scheduleRequest()
 {
     if (requestPosted_ || !loaded_ || failed_)
         return;
+    // Decoding waits for the window's first drawing, which happens as the window is exposed.
+    if (QWindow *shown = window()->windowHandle(); shown && !shown->isExposed()) {
+        shown->installEventFilter(this);
+        return;
+    }
     requestPosted_ = true;
     QCoreApplication::postEvent(this, new QEvent(kDecodeEvent));
+}
+
+bool PictureBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == window()->windowHandle() &&
+        window()->windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        scheduleRequest();
+    }
+    return DesignControl::eventFilter(watched, event);
 }
 
 void PictureBox::requestPicture(bool decodeIfMissing)

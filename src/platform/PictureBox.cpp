@@ -117,30 +117,30 @@ bool PictureBox::eventFilter(QObject *watched, QEvent *event)
     return DesignControl::eventFilter(watched, event);
 }
 
-void PictureBox::requestPicture(bool decodeIfMissing)
+bool PictureBox::requestPicture(bool decodeIfMissing)
 {
     // A hidden window's boxes may not have their final size yet.
     if (!loaded_ || failed_ || !isVisible())
-        return;
+        return false;
     const QSize wanted = pixelSize();
     if (wanted.isEmpty() || wanted == asked_)
-        return;
+        return false;
     // A smaller box is served by scaling down what was decoded; a larger one deserves a new decode.
     if (!image_.isNull() && decodedFor_.width() >= wanted.width() &&
         decodedFor_.height() >= wanted.height())
-        return;
+        return false;
     // The program's own icons are small and read from memory: they show with the window.
     if (file_.startsWith(u':')) {
         showDecoded(wanted, decodePicture(file_, wanted));
-        return;
+        return true;
     }
     PictureLoader &loader = PictureLoader::shared();
     if (const std::optional<QImage> kept = loader.kept(file_, wanted)) {
         showDecoded(wanted, *kept);
-        return;
+        return true;
     }
     if (!decodeIfMissing)
-        return;
+        return false;
     asked_ = wanted;
     const QString path = file_;
     loader.load(path, wanted, this, [this, path, wanted](const QImage &image) {
@@ -150,6 +150,7 @@ void PictureBox::requestPicture(bool decodeIfMissing)
             update();
         }
     });
+    return false;
 }
 
 void PictureBox::showDecoded(QSize box, const QImage &image)
@@ -165,8 +166,8 @@ bool PictureBox::event(QEvent *event)
     if (event->type() != kDecodeEvent)
         return DesignControl::event(event);
     requestPosted_ = false;
-    requestPicture(true);
-    update();
+    if (requestPicture(true))
+        update();
     return true;
 }
 

@@ -8,8 +8,8 @@
 // An image box: shows a picture file whole, in its own proportions, centred on a neutral ground
 // where the box's shape differs; or a neutral placeholder drawn by the program when the file
 // cannot be shown. A picture file is decoded off the window's thread at the box's size in device
-// pixels once the box is shown, and again when the box grows; until it is ready the box shows the
-// neutral ground. A picture decoded before for that size shows at once.
+// pixels once the box's window has been drawn, and again when the box grows; until it is ready the
+// box shows the neutral ground. A picture decoded before for that size shows at once.
 class PictureBox : public DesignControl
 {
     Q_OBJECT
@@ -46,8 +46,9 @@ private:
     QSize pixelSize() const;
     void scheduleRequest();
     // Shows what is at hand for the box's present size: a picture decoded before, or one of the
-    // program's own icons; else, when `decodeIfMissing`, has the picture decoded.
-    void requestPicture(bool decodeIfMissing);
+    // program's own icons, and tells whether it did; else, when `decodeIfMissing`, has the
+    // picture decoded.
+    bool requestPicture(bool decodeIfMissing);
     void showDecoded(QSize box, const QImage &image);
 
     QString file_;

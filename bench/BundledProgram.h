@@ -8,10 +8,14 @@
 #include "platform/VoiceSwitch.h"
 #include "platform/voice/SpokenVoice.h"
 
-// What a game window is given when the program runs with its bundled word list and pictures.
+// What a game window is given when the program runs with its bundled word list and pictures, or
+// with a teacher's list loaded from elsewhere.
 struct BundledProgram
 {
-    BundledProgram() { words.loadWordList(folder + QStringLiteral("/listaparole.txt")); }
+    explicit BundledProgram(const QString &list = {})
+    {
+        words.loadWordList(list.isEmpty() ? folder + QStringLiteral("/listaparole.txt") : list);
+    }
 
     QString folder = QStringLiteral(ZIBALDO_DATA_DIR);
     WordListStore words;

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "Photos.h"
 #include "platform/PictureDecoder.h"
 
 #include <QImage>
 #include <QImageReader>
-#include <QLinearGradient>
-#include <QPainter>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -15,19 +14,8 @@ const QString &largePhoto()
 {
     static QTemporaryDir folder;
     static const QString path = [] {
-        QImage image(4000, 3000, QImage::Format_RGB32);
-        QPainter painter(&image);
-        QLinearGradient gradient(0, 0, 4000, 3000);
-        gradient.setColorAt(0, Qt::red);
-        gradient.setColorAt(0.5, Qt::yellow);
-        gradient.setColorAt(1, Qt::blue);
-        painter.fillRect(image.rect(), gradient);
-        for (int i = 0; i < 400; ++i)
-            painter.fillRect((i * 7919) % 4000, (i * 104729) % 3000, 120, 90,
-                             QColor::fromHsv(i % 360, 200, 220));
-        painter.end();
         const QString file = folder.filePath(QStringLiteral("foto.jpg"));
-        image.save(file, "JPEG", 90);
+        writeLargePhoto(file);
         return file;
     }();
     return path;

@@ -24,8 +24,8 @@ BENCHMARK(buildTypicalBoard)->Unit(benchmark::kMicrosecond);
 
 // Ten words of the list below drawn in order, ABCDEFGHIL first; then every draw 0: each attempt
 // of a ten-letter word runs up the first column, where the first word agrees with every later one
-// but in its last letter. So each later word is checked over ten cells 1001 times before it is given
-// up.
+// but in its last letter. So each later word is checked over ten cells 1001 times before it is
+// given up.
 class StuckRandom final : public RandomSource
 {
 public:

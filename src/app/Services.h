@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/WordListStore.h"
+#include "platform/PictureFiles.h"
+
 #include <QString>
 
 class Dialogs;
 class RandomSource;
 class SwitchableVoice;
-class WordListStore;
 
 // What every window of the program shares: handed to each window when it is created.
 struct Services
@@ -19,4 +21,10 @@ struct Services
     SwitchableVoice &voice;
     // Where the list dialog opens once a list has been chosen: the folder last used.
     QString chosenListFolder;
+
+    // The picture of a word: beside the list in use, else among the program's own.
+    QString pictureFor(const QString &word) const
+    {
+        return pictureFileFor({words.listFolder(), programFolder}, word);
+    }
 };

@@ -134,6 +134,7 @@ LoadResult WordListStore::loadWordList(const QString &path)
     words_ = std::move(words);
     count_ = static_cast<qint16>(split.fields.size());
     distinctWords_ = distinctWordsOf(words_, count_);
+    folder_ = info.absolutePath();
     return LoadResult{LoadStatus::Loaded, split.cut};
 }
 

@@ -40,6 +40,9 @@ public:
     // encoded, are one word.
     const QStringList &distinctWords() const { return distinctWords_; }
 
+    // The folder of the list last loaded: its pictures may lie beside it. Empty before any load.
+    const QString &listFolder() const { return folder_; }
+
     // Reads the list at `path` into a fresh list and replaces the store with it whole, so a failed
     // load leaves the previous list in place. UTF-8, Windows-1252 and, with its byte order mark,
     // UTF-16.
@@ -49,6 +52,7 @@ private:
     std::array<QString, kCapacity + 1> words_;
     qint16 count_ = 0;
     QStringList distinctWords_;
+    QString folder_;
 };
 
 // The Italian message a teacher reads about a load: why it failed, or that the list was cut.

@@ -7,7 +7,6 @@
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
-#include "platform/PictureFiles.h"
 #include "platform/PraiseBanner.h"
 #include "platform/VoiceSwitch.h"
 #include "platform/accessibility/Accessibility.h"
@@ -120,7 +119,7 @@ void FormMemory::showWord(int slot, const QString &word)
 
 void FormMemory::showPicture(int slot, const QString &word)
 {
-    pictureFaces_[std::size_t(slot)]->loadPicture(pictureFileFor(services_.programFolder, word));
+    pictureFaces_[std::size_t(slot)]->loadPicture(services_.pictureFor(word));
 }
 
 void FormMemory::setCoverShown(int card, bool shown)

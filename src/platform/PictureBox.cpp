@@ -2,17 +2,28 @@
 #include "PictureBox.h"
 
 #include "PictureDecoder.h"
+#include "PictureLoader.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QWindow>
 #include <algorithm>
 
 namespace {
 
+// Asks a box to start decoding its picture once the event loop is back, after the window has been
+// drawn.
+const QEvent::Type kDecodeEvent = QEvent::Type(QEvent::registerEventType());
+
+// Behind a picture that does not fill its box, and in the box while its picture is decoded.
+const QColor kGround(0xE8, 0xE8, 0xE8);
+
 // A grey frame with a mountain and a sun: "a picture belongs here".
 void paintPlaceholder(QPainter &painter, const QRect &area)
 {
-    painter.fillRect(area, QColor(0xE8, 0xE8, 0xE8));
+    painter.fillRect(area, kGround);
     const QColor ink(0xB0, 0xB0, 0xB0);
     const int unit = std::max(1, std::min(area.width(), area.height()) / 16);
     painter.setPen(QPen(ink, unit, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -46,6 +57,9 @@ void PictureBox::loadPicture(const QString &path)
     loaded_ = true;
     failed_ = path.isEmpty();
     image_ = QImage();
+    decodedFor_ = QSize();
+    asked_ = QSize();
+    scheduleRequest();
     update();
 }
 
@@ -55,15 +69,25 @@ void PictureBox::clearPicture()
     loaded_ = false;
     failed_ = false;
     image_ = QImage();
+    decodedFor_ = QSize();
+    asked_ = QSize();
     update();
 }
 
-PictureBox::Content PictureBox::content()
+PictureBox::Content PictureBox::content() const
 {
-    decodeIfNeeded();
     if (!loaded_)
         return Content::Nothing;
-    return failed_ ? Content::Placeholder : Content::Picture;
+    if (failed_)
+        return Content::Placeholder;
+    return image_.isNull() ? Content::Waiting : Content::Picture;
+}
+
+void PictureBox::waitForPictures()
+{
+    QCoreApplication::processEvents(); // windows shown are exposed
+    QCoreApplication::sendPostedEvents(nullptr, kDecodeEvent);
+    PictureLoader::shared().waitForAll();
 }
 
 QSize PictureBox::pixelSize() const
@@ -71,23 +95,100 @@ QSize PictureBox::pixelSize() const
     return (QSizeF(size()) * devicePixelRatioF()).toSize();
 }
 
-void PictureBox::decodeIfNeeded()
+void PictureBox::scheduleRequest()
 {
-    if (!loaded_ || failed_)
+    if (requestPosted_ || !loaded_ || failed_)
         return;
+    // Decoding waits for the window's first drawing, which happens as the window is exposed.
+    if (QWindow *shown = window()->windowHandle(); shown && !shown->isExposed()) {
+        shown->installEventFilter(this);
+        return;
+    }
+    requestPosted_ = true;
+    QCoreApplication::postEvent(this, new QEvent(kDecodeEvent));
+}
+
+bool PictureBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == window()->windowHandle() &&
+        window()->windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        scheduleRequest();
+    }
+    return DesignControl::eventFilter(watched, event);
+}
+
+bool PictureBox::requestPicture(bool decodeIfMissing)
+{
+    // A hidden window's boxes may not have their final size yet.
+    if (!loaded_ || failed_ || !isVisible())
+        return false;
     const QSize wanted = pixelSize();
-    if (wanted.isEmpty())
-        return;
+    if (wanted.isEmpty() || wanted == asked_)
+        return false;
     // A smaller box is served by scaling down what was decoded; a larger one deserves a new decode.
-    if (!image_.isNull() && image_.width() >= wanted.width() && image_.height() >= wanted.height())
-        return;
-    image_ = decodePicture(file_, wanted);
-    failed_ = image_.isNull();
+    if (!image_.isNull() && decodedFor_.width() >= wanted.width() &&
+        decodedFor_.height() >= wanted.height())
+        return false;
+    // The program's own icons are small and read from memory: they show with the window.
+    if (file_.startsWith(u':')) {
+        showDecoded(wanted, decodePicture(file_, wanted));
+        return true;
+    }
+    PictureLoader &loader = PictureLoader::shared();
+    if (const std::optional<QImage> kept = loader.kept(file_, wanted)) {
+        showDecoded(wanted, *kept);
+        return true;
+    }
+    if (!decodeIfMissing)
+        return false;
+    asked_ = wanted;
+    const QString path = file_;
+    loader.load(path, wanted, this, [this, path, wanted](const QImage &image) {
+        // A picture loaded in the meantime, or a newer size, has its own decode on the way.
+        if (path == file_ && loaded_ && wanted == asked_) {
+            showDecoded(wanted, image);
+            update();
+        }
+    });
+    return false;
+}
+
+void PictureBox::showDecoded(QSize box, const QImage &image)
+{
+    asked_ = QSize();
+    image_ = image;
+    decodedFor_ = box;
+    failed_ = image.isNull();
+}
+
+bool PictureBox::event(QEvent *event)
+{
+    if (event->type() != kDecodeEvent)
+        return DesignControl::event(event);
+    requestPosted_ = false;
+    if (requestPicture(true))
+        update();
+    return true;
+}
+
+void PictureBox::showEvent(QShowEvent *event)
+{
+    DesignControl::showEvent(event);
+    scheduleRequest();
+}
+
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    DesignControl::resizeEvent(event);
+    scheduleRequest();
 }
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    decodeIfNeeded();
+    // A picture decoded before shows in this very painting; decoding waits for the window to be
+    // drawn.
+    requestPicture(false);
     if (!loaded_)
         return;
     QPainter painter(this);
@@ -95,6 +196,16 @@ void PictureBox::paintEvent(QPaintEvent *)
         paintPlaceholder(painter, rect());
         return;
     }
+    if (image_.isNull()) {
+        painter.fillRect(rect(), kGround);
+        return;
+    }
+    // Whole and in proportion; the ground fills the bands beside a picture of another shape.
+    const QSize shown = image_.size().scaled(size(), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    const QRect area(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
+    const QRegion bands = QRegion(rect()).subtracted(area);
+    for (const QRect &band : bands)
+        painter.fillRect(band, kGround);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), image_);
+    painter.drawImage(area, image_);
 }

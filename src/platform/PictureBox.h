@@ -6,9 +6,11 @@
 #include <QImage>
 #include <QString>
 
-// An image box: shows a picture file stretched to fill the box, or a neutral placeholder drawn by
-// the program when the file cannot be shown. The picture is decoded at the box's size in device
-// pixels when it is first needed, and again when the box grows.
+// An image box: shows a picture file whole, in its own proportions, centred on a neutral ground
+// where the box's shape differs; or a neutral placeholder drawn by the program when the file
+// cannot be shown. A picture file is decoded off the window's thread at the box's size in device
+// pixels once the box's window has been drawn, and again when the box grows; until it is ready the
+// box shows the neutral ground. A picture decoded before for that size shows at once.
 class PictureBox : public DesignControl
 {
     Q_OBJECT
@@ -17,6 +19,7 @@ public:
     enum class Content
     {
         Nothing,
+        Waiting, // for its picture to be decoded
         Picture,
         Placeholder,
     };
@@ -28,18 +31,32 @@ public:
     void clearPicture();
 
     QString pictureFile() const { return file_; }
-    // What the box shows at its present size; decodes the picture if it has not been yet.
-    Content content();
+    Content content() const;
+
+    // Waits until every box shown so far has its picture decoded and in place.
+    static void waitForPictures();
 
 protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QSize pixelSize() const;
-    void decodeIfNeeded();
+    void scheduleRequest();
+    // Shows what is at hand for the box's present size: a picture decoded before, or one of the
+    // program's own icons, and tells whether it did; else, when `decodeIfMissing`, has the
+    // picture decoded.
+    bool requestPicture(bool decodeIfMissing);
+    void showDecoded(QSize box, const QImage &image);
 
     QString file_;
     bool loaded_ = false;
     bool failed_ = false;
     QImage image_;
+    QSize decodedFor_; // the box size in device pixels `image_` was decoded for
+    QSize asked_;      // the box size of the decode awaited, if any
+    bool requestPosted_ = false;
 };

@@ -43,11 +43,20 @@ QImage decodePicture(const QString &path, QSize size)
     if (reader.format() == "jpeg" && !isWholeJpeg(bytes))
         return {};
     reader.setQuality(100); // smooth scaling of what the decoder hands back
-    reader.setScaledSize(size);
+    // A phone photo is stored as the sensor saw it and says how to turn it upright; it must fit
+    // the box once turned.
+    reader.setAutoTransform(true);
+    const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
+    if (whole.isValid()) {
+        const QSize upright = turned ? whole.transposed() : whole;
+        const QSize fitted = upright.scaled(size, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        reader.setScaledSize(turned ? fitted.transposed() : fitted);
+    }
     QImage image = reader.read();
     if (image.isNull())
         return {};
-    if (image.size() != size)
-        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QSize fitted = image.size().scaled(size, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    if (image.size() != fitted)
+        image = image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image;
 }

@@ -5,7 +5,9 @@
 #include <QSize>
 #include <QString>
 
-// Decodes the picture file at `path` straight at `size` pixels, stretched to fill it: a large
-// photo is decoded at a fraction of its size, never whole. A null image when the file is missing,
-// unreadable, corrupt, cut short or absurdly large.
+// Decodes the picture file at `path`, turned upright as its camera recorded, straight at the
+// largest size that fits within `size` pixels in its own proportions: a large photo is decoded at
+// a fraction of its size, never whole. The content decides the format, whatever the file's
+// ending. A null image when the file is missing, unreadable, corrupt, cut short or absurdly large.
+// Safe to call from any thread.
 QImage decodePicture(const QString &path, QSize size);

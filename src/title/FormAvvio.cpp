@@ -9,7 +9,6 @@
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
-#include "platform/PictureFiles.h"
 
 #include <QIcon>
 #include <QKeyEvent>
@@ -28,7 +27,7 @@ FormAvvio::FormAvvio(Services &services, QWidget *parent)
     for (int box = 0; box < int(chosen.size()); ++box) {
         const QString &word = words[chosen[std::size_t(box)] - 1];
         PictureBox *picture = surface()->picture(kTitlePicture, box);
-        picture->loadPicture(pictureFileFor(services.programFolder, word));
+        picture->loadPicture(services.pictureFor(word));
         picture->setAccessibleName(word);
     }
 

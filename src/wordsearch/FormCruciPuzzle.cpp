@@ -7,7 +7,6 @@
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
-#include "platform/PictureFiles.h"
 #include "platform/PraiseBanner.h"
 #include "platform/VoiceSwitch.h"
 #include "platform/accessibility/Accessibility.h"
@@ -131,7 +130,7 @@ void FormCruciPuzzle::mirrorBoard()
         PictureBox *box = pictures_[std::size_t(slot - 1)];
         if (game_.showsPicture(slot)) {
             const QString &word = game_.board().laidWord(slot)->word;
-            box->loadPicture(pictureFileFor(services_.programFolder, word));
+            box->loadPicture(services_.pictureFor(word));
             box->setAccessibleName(word);
         } else {
             box->clearPicture();

@@ -275,10 +275,11 @@ TEST_F(NavigatorTest, TheWholeProgramIsPlayedFromTheKeyboardAlone)
     QStringList boxes;
     for (const ScriptedDialogs::Shown &box : dialogs.shown)
         boxes << box.text.section(QLatin1Char('\n'), 0, 0);
-    EXPECT_EQ(boxes,
-              (QStringList{"Vuoi tornare al menù? ", "vuoi tornare al menù? ",
-                           dialogs.shown[2].text.section(QLatin1Char('\n'), 0, 0),
-                           program.path() + "|*.TXT (*.txt);;Elenchi (*.txt *.csv);;Tutti i file (*)", "sicuro di voler terminare?"}));
+    EXPECT_EQ(boxes, (QStringList{"Vuoi tornare al menù? ", "vuoi tornare al menù? ",
+                                  dialogs.shown[2].text.section(QLatin1Char('\n'), 0, 0),
+                                  program.path() +
+                                      "|*.TXT (*.txt);;Elenchi (*.txt *.csv);;Tutti i file (*)",
+                                  "sicuro di voler terminare?"}));
     EXPECT_EQ(dialogs.shown[2].kind, ScriptedDialogs::Kind::Information);
 }
 

@@ -148,7 +148,11 @@ TEST_F(WordListStoreTest, KeepsTheFirstFiveHundredOfALongerList)
 
 TEST_F(WordListStoreTest, AFailedLoadKeepsThePreviousListAndSaysWhy)
 {
-    store.loadWordList(file("good.txt", "cane\r\ngatto\r\n"));
+    EXPECT_EQ(store.listFolder(), QString());
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("classe")));
+    store.loadWordList(file("classe/good.txt", "cane\r\ngatto\r\n"));
+    const QString classe = folder.filePath(QStringLiteral("classe"));
+    EXPECT_EQ(store.listFolder(), classe);
     const QString missing = folder.filePath(QStringLiteral("nessuna.txt"));
     const QString binary = file("binary.txt", QByteArray("cane\r\n\0gatto", 12));
     const QString endless = file("endless.txt", QByteArray(9 * 1024 * 1024, 'x'));
@@ -166,6 +170,7 @@ TEST_F(WordListStoreTest, AFailedLoadKeepsThePreviousListAndSaysWhy)
         const LoadResult result = store.loadWordList(failure.path);
         EXPECT_EQ(result.status, failure.status) << failure.path.toStdString();
         EXPECT_EQ(words(), (QStringList{"cane", "gatto"}));
+        EXPECT_EQ(store.listFolder(), classe); // its pictures stay those of the list in use
         EXPECT_TRUE(
             loadReportText(failure.path, result).contains(QDir::toNativeSeparators(failure.path)));
     }

@@ -86,6 +86,7 @@ TEST_F(FormMemoryTest, ShowingDealsOnceWithEveryFaceHiddenUnderItsCover)
     EXPECT_FALSE(timer()->isActive());
     EXPECT_EQ(caption(), QStringLiteral("mosse = 0"));
     EXPECT_EQ(QApplication::focusWidget(), surface->button("Command1"));
+    PictureBox::waitForPictures();
     EXPECT_EQ(surface->picture("Image1", 0)->content(), PictureBox::Content::Picture);
     EXPECT_EQ(surface->picture("Image1", 5)->content(), PictureBox::Content::Placeholder);
 

@@ -89,6 +89,7 @@ TEST_F(FormAvvioTest, ShowsThreeDifferentWordsOnAPaletteColour)
     EXPECT_EQ(shownWord(form, 0), QStringLiteral("cane"));
     EXPECT_EQ(shownWord(form, 1), QStringLiteral("gatto"));
     EXPECT_EQ(shownWord(form, 2), QStringLiteral("mela"));
+    PictureBox::waitForPictures();
     for (int box = 0; box < 3; ++box)
         EXPECT_EQ(form->surface()->picture("Image1", box)->content(), PictureBox::Content::Picture);
 
@@ -122,6 +123,7 @@ TEST_F(FormAvvioTest, AWordWithoutAPictureShowsThePlaceholder)
     QFile::remove(program.filePath(QStringLiteral("jpg/cane.jpg")));
     ScriptedRandom random{0.5, 0.3};
     QPointer<FormAvvio> form = open(random);
+    PictureBox::waitForPictures();
     EXPECT_EQ(form->surface()->picture("Image1", 0)->content(), PictureBox::Content::Placeholder);
     delete form;
 }

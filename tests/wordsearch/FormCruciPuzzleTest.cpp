@@ -102,6 +102,7 @@ TEST_F(FormCruciPuzzleTest, ControlsStandAtTheirDesignPlaces)
     EXPECT_EQ(label("Label1", 53)->text(), QStringLiteral("O"));
     EXPECT_EQ(label("Label1", 37)->text(), QStringLiteral("Q"));
     EXPECT_EQ(label("Label1", 37)->background(), QColor(Qt::white));
+    PictureBox::waitForPictures();
     EXPECT_EQ(picture("Image1", 0)->content(), PictureBox::Content::Picture);
     EXPECT_EQ(picture("Image1", 1)->pictureFile(),
               program.filePath(QStringLiteral("jpg/LUPO.jpg")));
@@ -132,6 +133,7 @@ TEST_F(FormCruciPuzzleTest, TheIconsAndScoresFollowTheAnswers)
         EXPECT_EQ(label("Label1", cell)->background(), QColor(Qt::yellow));
     }
     EXPECT_TRUE(iconShown("ComandoIconaNo"));
+    PictureBox::waitForPictures();
     EXPECT_EQ(picture("Image1", 0)->content(), PictureBox::Content::Picture);
     click(2);
     EXPECT_TRUE(iconShown("ComandoIconaSi"));
@@ -219,6 +221,7 @@ TEST_F(FormCruciPuzzleTest, ASolvedBoardIsPraisedForTwoSecondsOverTheNewBoard)
 
     // The new board is there under it, and open to clicks.
     EXPECT_EQ(label("Label1", 50)->background(), QColor(Qt::white));
+    PictureBox::waitForPictures();
     EXPECT_EQ(picture("Image1", 0)->content(), PictureBox::Content::Picture);
     EXPECT_TRUE(praise->testAttribute(Qt::WA_TransparentForMouseEvents));
     EXPECT_NE(form->surface()->childAt(praise->geometry().center()), praise);

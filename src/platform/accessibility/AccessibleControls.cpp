@@ -70,6 +70,7 @@ QString AccessiblePicture::text(QAccessible::Text type) const
         return {};
     case PictureBox::Content::Placeholder:
         return QStringLiteral("nessuna immagine");
+    case PictureBox::Content::Waiting: // named by the word it is about to show
     case PictureBox::Content::Picture:
         break;
     }

@@ -133,17 +133,28 @@ bool isSpeakable(const QString &text)
                         [](QChar c) { return c.category() == QChar::Other_Control; });
 }
 
-std::optional<Speech> synthesizeSpeech(const QString &text)
+namespace {
+
+// The engine, started if need be, when it can say `text`; nullptr otherwise.
+Engine *engineFor(const QString &text)
 {
     if (!isSpeakable(text))
-        return std::nullopt;
+        return nullptr;
     Engine &engine = Engine::instance();
-    if (engine.voiceName.isEmpty())
+    return engine.voiceName.isEmpty() ? nullptr : &engine;
+}
+
+} // namespace
+
+std::optional<Speech> synthesizeSpeech(const QString &text)
+{
+    Engine *engine = engineFor(text);
+    if (!engine)
         return std::nullopt;
     const QByteArray utf8 = text.toUtf8();
     Speech speech;
-    speech.sampleRate = engine.sampleRate;
-    const std::lock_guard lock(engine.mutex);
+    speech.sampleRate = engine->sampleRate;
+    const std::lock_guard lock(engine->mutex);
     if (espeak_Synth(utf8.constData(), std::size_t(utf8.size()) + 1, 0, POS_CHARACTER, 0,
                      espeakCHARS_UTF8, nullptr, &speech) != EE_OK)
         return std::nullopt;
@@ -155,15 +166,13 @@ std::optional<Speech> synthesizeSpeech(const QString &text)
 
 std::optional<QString> speechPhonemes(const QString &text)
 {
-    if (!isSpeakable(text))
-        return std::nullopt;
-    Engine &engine = Engine::instance();
-    if (engine.voiceName.isEmpty())
+    Engine *engine = engineFor(text);
+    if (!engine)
         return std::nullopt;
     const QByteArray utf8 = text.toUtf8();
     const void *rest = utf8.constData();
     QStringList clauses;
-    const std::lock_guard lock(engine.mutex);
+    const std::lock_guard lock(engine->mutex);
     while (rest != nullptr) {
         const char *phonemes = espeak_TextToPhonemes(&rest, espeakCHARS_UTF8, espeakPHONEMES_IPA);
         if (phonemes != nullptr && *phonemes != '\0')

@@ -200,12 +200,15 @@ void PictureBox::paintEvent(QPaintEvent *)
         painter.fillRect(rect(), kGround);
         return;
     }
-    // Whole and in proportion; the ground fills the bands beside a picture of another shape.
+    // Whole and in proportion; the ground fills the bands beside a picture of another shape. A
+    // picture with see-through parts (the answer icons) lets the window show around it instead.
     const QSize shown = image_.size().scaled(size(), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
     const QRect area(QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown);
-    const QRegion bands = QRegion(rect()).subtracted(area);
-    for (const QRect &band : bands)
-        painter.fillRect(band, kGround);
+    if (!image_.hasAlphaChannel()) {
+        const QRegion bands = QRegion(rect()).subtracted(area);
+        for (const QRect &band : bands)
+            painter.fillRect(band, kGround);
+    }
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(area, image_);
 }

@@ -55,6 +55,13 @@ FormMemory::FormMemory(Services &services, QWidget *parent)
     pauseTimer_->start();
 }
 
+// The grid asks this window about its cards: it goes before the window stops being one, or the
+// focus leaving it as the window closes would ask a window half destroyed.
+FormMemory::~FormMemory()
+{
+    delete grid_;
+}
+
 void FormMemory::activate()
 {
     game_.activate();

@@ -24,6 +24,7 @@ class FormMemory : public GameWindow, private MemoryView, private GridCells
 
 public:
     explicit FormMemory(Services &services, QWidget *parent = nullptr);
+    ~FormMemory() override;
 
     const MemoryGame &game() const { return game_; }
 

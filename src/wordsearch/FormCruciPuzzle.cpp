@@ -50,6 +50,13 @@ FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
     grid_->setFocus();
 }
 
+// The grid asks this window about its cells: it goes before the window stops being one, or the
+// focus leaving it as the window closes would ask a window half destroyed.
+FormCruciPuzzle::~FormCruciPuzzle()
+{
+    delete grid_;
+}
+
 void FormCruciPuzzle::activate()
 {
     game_.activate();

@@ -20,6 +20,7 @@ class FormCruciPuzzle : public GameWindow, private GridCells
 
 public:
     explicit FormCruciPuzzle(Services &services, QWidget *parent = nullptr);
+    ~FormCruciPuzzle() override;
 
     const CruciPuzzleGame &game() const { return game_; }
 

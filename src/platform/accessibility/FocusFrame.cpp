@@ -28,11 +28,14 @@ FocusFrame::FocusFrame(DesignSurface *surface) : QWidget(surface), surface_(surf
 
 FocusFrame::Ring FocusFrame::ring() const
 {
-    const QWidget *focused = surface_->window()->focusWidget();
-    if (!focused || focused->parentWidget() != surface_ || !focused->isVisible())
+    const auto *surface = qobject_cast<const DesignSurface *>(surface_);
+    if (!surface)
         return {};
-    const int width = std::max(3, int(std::lround(3 * surface_->scale())));
-    const QColor background = surface_->palette().color(QPalette::Window);
+    const QWidget *focused = surface->window()->focusWidget();
+    if (!focused || focused->parentWidget() != surface || !focused->isVisible())
+        return {};
+    const int width = std::max(3, int(std::lround(3 * surface->scale())));
+    const QColor background = surface->palette().color(QPalette::Window);
     if (qobject_cast<const DesignButton *>(focused))
         return {focused->geometry().adjusted(-width, -width, width, width), width,
                 contrastingInk(background)};

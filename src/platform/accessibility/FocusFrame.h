@@ -34,6 +34,8 @@ private:
     void follow(QWidget *focused);
     void refresh();
 
-    DesignSurface *surface_;
+    // Held as a plain widget: while the surface is being destroyed it is one no more, and focus
+    // changes still come.
+    QWidget *surface_;
     QRect painted_;
 };

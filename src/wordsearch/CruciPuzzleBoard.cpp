@@ -116,6 +116,7 @@ void BoardGenerator::LeggiParole()
     // Words too long for the grid stay in the list for the memory game; the draws run over the
     // rest, so a board never waits for words the list does not have.
     std::vector<const QString *> usableWords;
+    usableWords.reserve(std::size_t(words_.distinctWords().size()));
     for (const QString &word : words_.distinctWords())
         if (fitsOnBoard(word))
             usableWords.push_back(&word);
@@ -123,6 +124,7 @@ void BoardGenerator::LeggiParole()
         drawDistinctWordIndices(random_, qint16(usableWords.size()), Board::kWordsPerBoard);
 
     wordCount_ = int(picks.size());
+    board_.laidWords.reserve(std::size_t(wordCount_));
     for (int slot = 1; slot <= wordCount_; ++slot) {
         boardWords_[slot] = *usableWords[std::size_t(picks[slot - 1] - 1)];
         boardLetters_[slot] = boardLettersOf(boardWords_[slot]);

@@ -30,6 +30,8 @@ a 10 x 10 grid of letters and shown beside it only by their pictures, and
 Memory, 24 cards in pairs of a picture and its word.
 .
 Every window fills the screen, for classroom PCs and interactive whiteboards.
-Teachers can load word lists of their own and add a picture for each word.")
+The games say their words aloud in Italian, offline, and can be played from the
+keyboard alone and read by a screen reader. Teachers can load word lists of
+their own and add a picture for each word.")
 
 include(CPack)

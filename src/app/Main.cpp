@@ -57,6 +57,7 @@ int run(QApplication &application)
 
 int main(int argc, char *argv[])
 {
+    const std::jthread fontConfiguration = readFontConfigurationAside();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(ZIBALDO_APP_ID));
     return run(application);

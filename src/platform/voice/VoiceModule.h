@@ -3,8 +3,8 @@
 
 #include "platform/Voice.h"
 
-// The voice lives in a module of its own, a file beside the program, loaded at the first word.
+// The voice lives in a module of its own, in the program's folder, loaded at the first word.
 // The module hands out its voice through one function, which the caller owns the result of.
-inline constexpr const char *kVoiceModuleFile = "zibaldo-voice.so";
+inline constexpr const char *kVoiceModuleFile = "modules/zibaldo-voice.so";
 inline constexpr const char *kMakeVoiceFunction = "zibaldoMakeVoice";
 using MakeVoice = Voice *(*)();

@@ -74,8 +74,9 @@ package: setup
 	  cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DZIBALDO_DEBIAN_LAYOUT=ON -DBUILD_TESTING=OFF \
 	    -DZIBALDO_BENCHMARKS=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
 	    -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
-	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_QUIET)
-	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target zibaldo
+	    -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	    -DCMAKE_MODULE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)" $(CMAKE_QUIET)
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target zibaldo zibaldo_voice_module
 	@echo "== packing"
 	@rm -f $(PACKAGE_BUILD)/zibaldo_*.deb
 	@cd $(PACKAGE_BUILD) && { cpack -G DEB >cpack.log || { cat cpack.log; exit 1; }; }

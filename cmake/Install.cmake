@@ -14,6 +14,7 @@ target_compile_definitions(zibaldo PRIVATE ZIBALDO_APP_ID="${ZIBALDO_APP_ID}")
 if(NOT ZIBALDO_DEBIAN_LAYOUT)
   set(ZIBALDO_INSTALL_DIR zibaldo CACHE STRING "Folder, under the prefix, that holds the program")
   install(TARGETS zibaldo RUNTIME DESTINATION ${ZIBALDO_INSTALL_DIR})
+  install(TARGETS zibaldo_voice_module LIBRARY DESTINATION ${ZIBALDO_INSTALL_DIR}/modules)
   install(DIRECTORY data/ DESTINATION ${ZIBALDO_INSTALL_DIR})
   return()
 endif()
@@ -25,6 +26,9 @@ set(ZIBALDO_MAINTAINER "Gli sviluppatori di Zibaldo <zibaldo@example.org>" CACHE
 set(program_dir lib/zibaldo)
 set(data_dir share/zibaldo)
 install(TARGETS zibaldo RUNTIME DESTINATION ${program_dir})
+# In a folder of the program's own, away from the system's library folders: a module for the
+# program alone, that ldconfig has no business with.
+install(TARGETS zibaldo_voice_module LIBRARY DESTINATION ${program_dir}/modules)
 install(FILES data/listaparole.txt DESTINATION ${data_dir})
 install(DIRECTORY data/jpg DESTINATION ${data_dir})
 
@@ -34,6 +38,7 @@ install(CODE "
   set(root \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}\")
   execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
                           --strip-unneeded \"\${root}/${program_dir}/zibaldo\"
+                          \"\${root}/${program_dir}/modules/zibaldo-voice.so\"
                   COMMAND_ERROR_IS_FATAL ANY)
   file(MAKE_DIRECTORY \"\${root}/bin\")
   file(CREATE_LINK ../../${data_dir}/listaparole.txt \"\${root}/${program_dir}/listaparole.txt\"

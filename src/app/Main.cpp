@@ -7,7 +7,8 @@
 #include "platform/QtDialogs.h"
 #include "platform/VoiceSwitch.h"
 #include "platform/accessibility/Accessibility.h"
-#include "platform/voice/SpokenVoice.h"
+#include "platform/voice/LoadedVoice.h"
+#include "platform/voice/VoiceModule.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,10 +31,10 @@ int run(QApplication &application)
     ProgramRandom random(ProgramRandom::seedFromClock());
     WordListStore words;
     QtDialogs dialogs;
-    // Nothing of the speech engine or the sound server is touched before the first word.
-    SpokenVoice spoken;
-    SwitchableVoice voice(spoken, voiceWantedFrom(QCoreApplication::arguments()));
     const QString folder = QCoreApplication::applicationDirPath();
+    // Nothing of the speech engine or the sound server is loaded or touched before the first word.
+    LoadedVoice spoken(QDir(folder).filePath(QString::fromLatin1(kVoiceModuleFile)));
+    SwitchableVoice voice(spoken, voiceWantedFrom(QCoreApplication::arguments()));
 
     const QString listPath = QDir(folder).filePath(QStringLiteral("listaparole.txt"));
     const LoadResult loaded = words.loadWordList(listPath);
@@ -57,6 +58,7 @@ int run(QApplication &application)
 
 int main(int argc, char *argv[])
 {
+    const std::jthread fontConfiguration = readFontConfigurationAside();
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(ZIBALDO_APP_ID));
     return run(application);

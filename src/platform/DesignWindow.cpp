@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 
 DesignWindow::DesignWindow(const char *formName, std::span<const ControlDesign> layout,
                            QWidget *parent)
@@ -38,8 +39,21 @@ void DesignWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!activated_) {
         activated_ = true;
+        // The window is drawn as its native window is first exposed.
+        windowHandle()->installEventFilter(this);
         activate();
     }
+}
+
+bool DesignWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        // Queued behind the drawing that the exposure itself sets off.
+        QMetaObject::invokeMethod(this, &DesignWindow::firstDrawn, Qt::QueuedConnection);
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void DesignWindow::closeEvent(QCloseEvent *event)

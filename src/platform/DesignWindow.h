@@ -29,6 +29,10 @@ protected:
     // the window after a message box or another program does not run it again.
     virtual void activate() {}
 
+    // Runs once, as soon as the window has been drawn for the first time: what the first sight of
+    // the window can do without waits here.
+    virtual void firstDrawn() {}
+
     // The window manager's close (Alt+F4): a window that asks first says so here, and is asked
     // askToClose() once the close event is over; it stays open meanwhile, and the answer decides.
     // The program's own closing of a window never asks.
@@ -37,6 +41,7 @@ protected:
 
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     DesignSurface *surface_;

@@ -4,6 +4,14 @@
 #include <QFontInfo>
 #include <QStringList>
 #include <algorithm>
+#include <fontconfig/fontconfig.h>
+
+std::jthread readFontConfigurationAside()
+{
+    // Fontconfig makes its configuration once per process, whichever thread asks first; Qt's font
+    // database asks for that same configuration.
+    return std::jthread([] { FcInit(); });
+}
 
 void installFontSubstitutions()
 {

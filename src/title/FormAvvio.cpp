@@ -17,7 +17,6 @@ FormAvvio::FormAvvio(Services &services, QWidget *parent)
     : DesignWindow(kTitleForm, kTitleLayout, parent)
 {
     setWindowTitle(QStringLiteral("Zibaldo"));
-    setWindowIcon(QIcon(QStringLiteral(":/zibaldo.ico")));
     setBackground(static_cast<quint32>(drawPaletteColor(services.random)));
 
     // With fewer than three words, as many different pictures as there are words.
@@ -36,6 +35,13 @@ FormAvvio::FormAvvio(Services &services, QWidget *parent)
     for (int box = 0; box < kTitlePictures; ++box)
         connect(surface()->picture(kTitlePicture, box), &DesignControl::clicked, this,
                 &FormAvvio::done);
+}
+
+// Decoding the icon would hold up the first sight of the program; the window manager takes the
+// icon as readily afterwards.
+void FormAvvio::firstDrawn()
+{
+    setWindowIcon(QIcon(QStringLiteral(":/zibaldo.ico")));
 }
 
 void FormAvvio::keyPressEvent(QKeyEvent *event)

@@ -20,4 +20,5 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void firstDrawn() override;
 };

@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,7 +68,6 @@ TEST_F(FormAvvioTest, ControlsStandAtTheirDesignPlaces)
     QPointer<FormAvvio> form = open(random);
     EXPECT_EQ(form->objectName(), QStringLiteral("FormAvvio"));
     EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_FALSE(form->windowIcon().availableSizes().isEmpty());
     EXPECT_EQ(form->surface()->picture("Image1", 0)->geometry(), QRect(40, 16, 169, 153));
     EXPECT_EQ(form->surface()->picture("Image1", 1)->geometry(), QRect(40, 320, 193, 185));
     EXPECT_EQ(form->surface()->picture("Image1", 2)->geometry(), QRect(408, 312, 193, 185));
@@ -76,6 +76,20 @@ TEST_F(FormAvvioTest, ControlsStandAtTheirDesignPlaces)
     EXPECT_EQ(title->text(), QStringLiteral("Zibaldo"));
     EXPECT_EQ(title->font().pixelSize(), 96);
     EXPECT_TRUE(title->font().bold());
+    delete form;
+}
+
+TEST_F(FormAvvioTest, IconFollowsTheFirstDrawing)
+{
+    useList("cane\r\ngatto\r\nmela\r\n");
+    ScriptedRandom random{0.0, 0.0, 0.4, 0.9};
+    QPointer<FormAvvio> form = open(random);
+    // Nothing is drawn before the window is exposed, and the icon waits for the first drawing.
+    EXPECT_TRUE(form->windowIcon().isNull());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->windowIcon().isNull(); }));
+    EXPECT_FALSE(form->windowIcon().availableSizes().isEmpty());
+    EXPECT_FALSE(form->windowHandle()->icon().isNull());
     delete form;
 }
 

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/voice/LoadedVoice.h"
 
+#include "platform/voice/VoiceModule.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -13,7 +16,8 @@ TEST(LoadedVoiceDeathTest, SpeaksThroughTheBuiltModule)
             // Without a sound server the module's voice says why it is silent: proof that it is
             // the one that took the word.
             qputenv("PULSE_SERVER", "unix:/nonexistent/zibaldo/pulse/native");
-            LoadedVoice voice(QStringLiteral(ZIBALDO_VOICE_MODULE));
+            LoadedVoice voice(QDir(QStringLiteral(ZIBALDO_PROGRAM_DIR))
+                                  .filePath(QString::fromLatin1(kVoiceModuleFile)));
             voice.say(QStringLiteral("gatto"));
             voice.stop();
             std::exit(0);

@@ -29,7 +29,8 @@ done
 [ "$runs" -ge 1 ] || { echo "at least one run, please" >&2; exit 1; }
 
 if [ "${IN_XVFB:-}" != 1 ]; then
-  IN_XVFB=1 exec xvfb-run -a -s "-screen 0 ${screen}x24" "$0" "$build" "$runs"
+  # From a display number of its own: one a server has just left may not be free yet.
+  IN_XVFB=1 exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 ${screen}x24" "$0" "$build" "$runs"
 fi
 
 # Qt must draw on the virtual display, whatever the calling shell asked for.

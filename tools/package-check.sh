@@ -71,7 +71,8 @@ for link in usr/bin/zibaldo usr/lib/zibaldo/listaparole.txt usr/lib/zibaldo/jpg;
   [ -e "$root/$link" ] || { echo "FAIL: $link leads nowhere inside the package"; exit 1; }
 done
 class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
-in_xvfb() { xvfb-run -a -s "-screen 0 1024x768x24" "$0" --in-xvfb "$@"; }
+# From a display number of its own: one a server has just left may not be free yet.
+in_xvfb() { xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" "$0" --in-xvfb "$@"; }
 in_xvfb "$root/usr/bin/zibaldo" pictures "$class" || { echo "FAIL: installed program"; exit 1; }
 rm -r "$root/usr/share/zibaldo/jpg"
 mkdir "$root/usr/share/zibaldo/jpg"

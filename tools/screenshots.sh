@@ -32,5 +32,6 @@ if [ "${IN_XVFB:-}" = 1 ]; then
   exit 0
 fi
 
-IN_XVFB=1 xvfb-run -a -s "-screen 0 1280x800x24" "$0" "$build"
+# From a display number of its own: one a server has just left may not be free yet.
+IN_XVFB=1 xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" "$0" "$build"
 echo "written: docs/title.png docs/menu.png docs/wordsearch.png docs/memory.png"

@@ -18,4 +18,5 @@ if [ "${IN_XVFB:-}" = 1 ]; then
   exec dbus-run-session -- /usr/bin/python3 "$here/atspi_walk.py" "$program"
 fi
 
-IN_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+# From a display number of its own: one a server has just left may not be free yet.
+IN_XVFB=1 xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" "$0" "$@"

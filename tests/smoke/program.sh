@@ -63,7 +63,8 @@ if [ "${IN_XVFB:-}" = 1 ]; then
 fi
 
 in_xvfb() {
-  IN_XVFB=1 xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  # From a display number of its own: one a server has just left may not be free yet.
+  IN_XVFB=1 xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" "$0" "$@"
 }
 
 in_xvfb "$program" whole-run

@@ -17,7 +17,6 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -205,12 +204,7 @@ TEST_F(FormMenuTest, TheWindowManagersCloseAsksToEndAndTheProgramsOwnDoesNot)
     QSignalSpy end(form, &FormMenu::quitConfirmed);
     dialogs.answers = {false, true};
     for (int time = 0; time < 2; ++time) {
-        QCloseEvent close;
-        // As the window system sends it: sendEvent would clear the mark.
-        QSpontaneKeyEvent::setSpontaneous(&close);
-        QCoreApplication::instance()->notify(form, &close);
-        EXPECT_FALSE(close.isAccepted());
-        QCoreApplication::processEvents();
+        EXPECT_FALSE(closeAsTheWindowSystemDoes(form));
     }
     EXPECT_EQ(end.count(), 1);
     ASSERT_EQ(dialogs.shown.size(), 2u);

@@ -5,7 +5,9 @@
 #include "platform/DesignWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QStringList>
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 // The form names of the program's windows now open.
@@ -40,4 +42,16 @@ inline void discardWindows()
 {
     QApplication::closeAllWindows();
     discardClosedWindows();
+}
+
+// Closes `window` as the window system does (Alt+F4), and lets what that set off run; true when
+// the window took the close.
+inline bool closeAsTheWindowSystemDoes(QWidget *window)
+{
+    QCloseEvent close;
+    // sendEvent would clear the mark of an event from the window system.
+    QSpontaneKeyEvent::setSpontaneous(&close);
+    QCoreApplication::instance()->notify(window, &close);
+    QCoreApplication::processEvents();
+    return close.isAccepted();
 }

@@ -25,7 +25,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -302,12 +301,7 @@ TEST_F(FormCruciPuzzleTest, EscapeF10AndTheWindowManagersCloseAskTheLeaveQuestio
     // Alt+F4: the window manager's close is held while the question is asked.
     dialogs.answers = {false, true};
     for (int time = 0; time < 2; ++time) {
-        QCloseEvent close;
-        // As the window system sends it: sendEvent would clear the mark.
-        QSpontaneKeyEvent::setSpontaneous(&close);
-        QCoreApplication::instance()->notify(form, &close);
-        EXPECT_FALSE(close.isAccepted());
-        QCoreApplication::processEvents();
+        EXPECT_FALSE(closeAsTheWindowSystemDoes(form));
     }
     EXPECT_EQ(leave.count(), 2);
     EXPECT_TRUE(form->isVisible()) << "the navigator closes it";

@@ -99,8 +99,12 @@ void PictureBox::scheduleRequest()
 {
     if (requestPosted_ || !loaded_ || failed_)
         return;
-    // Decoding waits for the window's first drawing, which happens as the window is exposed.
-    if (QWindow *shown = window()->windowHandle(); shown && !shown->isExposed()) {
+    // Decoding waits for the window's first drawing, which happens as the window is exposed. A
+    // window not shown yet has no native window to watch; showing it asks again.
+    QWindow *shown = window()->windowHandle();
+    if (!shown)
+        return;
+    if (!shown->isExposed()) {
         shown->installEventFilter(this);
         return;
     }

@@ -3,6 +3,7 @@
 #include "platform/PictureCache.h"
 #include "platform/PictureDecoder.h"
 #include "platform/PictureFiles.h"
+#include "platform/PictureLoader.h"
 #include "support/Files.h"
 #include "support/Pictures.h"
 
@@ -11,6 +12,8 @@
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -283,6 +286,28 @@ TEST_F(PictureTest, APictureDecodedOnceShowsAtOnceAfterwardsUntilItsFileChanges)
     EXPECT_EQ(next.content(), PictureBox::Content::Waiting);
     PictureBox::waitForPictures();
     EXPECT_EQ(next.content(), PictureBox::Content::Placeholder);
+}
+
+TEST_F(PictureTest, AWindowsPicturesDecodeOnlyAfterItsFirstDrawing)
+{
+    const QString path = jpg.filePath(QStringLiteral("titolo.jpg"));
+    writeJpeg(path, Qt::red, 400, 300);
+    // As the title window does: pictures chosen as the window is built, before it is shown.
+    QWidget window;
+    window.resize(100, 100);
+    auto *box = new PictureBox(&window);
+    box->setGeometry(0, 0, 80, 60);
+    box->loadPicture(path);
+    window.show();
+    // Shown, but not yet exposed by the window system: nothing may compete with its drawing.
+    QCoreApplication::sendPostedEvents();
+    PictureLoader::shared().waitForAll();
+    ASSERT_FALSE(window.windowHandle()->isExposed());
+    EXPECT_FALSE(PictureLoader::shared().kept(path, QSize(80, 60)));
+
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    PictureBox::waitForPictures();
+    EXPECT_EQ(box->content(), PictureBox::Content::Picture);
 }
 
 TEST_F(PictureTest, AWindowClosedWhileItsPicturesDecodeLetsThemGo)

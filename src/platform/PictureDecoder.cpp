@@ -4,6 +4,8 @@
 #include <QBuffer>
 #include <QFile>
 #include <QImageReader>
+#include <QSet>
+#include <map>
 
 namespace {
 
@@ -19,6 +21,17 @@ bool isWholeJpeg(const QByteArray &bytes)
 {
     const qsizetype lastEnd = bytes.lastIndexOf(QByteArrayView("\xFF\xD9", 2));
     return lastEnd >= 0 && bytes.indexOf(QByteArrayView("\xFF\xDA", 2), lastEnd) < 0;
+}
+
+qsizetype colourCount(const QImage &image)
+{
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32);
+    QSet<QRgb> colours;
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        colours.unite(QSet<QRgb>(line, line + pixels.width()));
+    }
+    return colours.size();
 }
 
 } // namespace
@@ -59,4 +72,24 @@ QImage decodePicture(const QString &path, QSize size)
     if (image.size() != fitted)
         image = image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return image;
+}
+
+QList<QImage> decodeIconImages(const QString &path)
+{
+    // An icon file may hold a size twice, for screens of 16 and of 256 colours.
+    std::map<std::pair<int, int>, QImage> bySize;
+    QImageReader reader(path);
+    reader.setAllocationLimit(kAllocationLimitMegabytes);
+    do {
+        QImage image;
+        if (!reader.read(&image))
+            continue;
+        QImage &kept = bySize[{image.width(), image.height()}];
+        if (kept.isNull() || colourCount(image) > colourCount(kept))
+            kept = image;
+    } while (reader.jumpToNextImage());
+    QList<QImage> images;
+    for (const auto &[size, image] : bySize)
+        images.append(image);
+    return images;
 }

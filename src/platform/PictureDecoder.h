@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -11,3 +12,7 @@
 // ending. A null image when the file is missing, unreadable, corrupt, cut short or absurdly large.
 // Safe to call from any thread.
 QImage decodePicture(const QString &path, QSize size);
+
+// The images of the icon file at `path`, one of each size: of several, the one with the most
+// colours. None when the file cannot be read. Safe to call from any thread.
+QList<QImage> decodeIconImages(const QString &path);

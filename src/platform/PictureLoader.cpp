@@ -4,11 +4,31 @@
 #include "PictureDecoder.h"
 
 #include <QCoreApplication>
+#include <QIcon>
+#include <QPixmap>
+
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
 // The machine may have no more cores than this, and the window's thread needs one.
 constexpr int kDecodingThreads = 2;
+
+// Decoding runs at a lower priority: the windows' thread and the display server, which put on the
+// screen what the pupil sees, go first. With nothing else to run it still has the whole machine.
+constexpr int kDecodingNiceness = 10;
+
+void giveWayToTheWindows()
+{
+#ifdef Q_OS_LINUX
+    thread_local const bool lowered =
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kDecodingNiceness) == 0;
+    Q_UNUSED(lowered);
+#endif
+}
 
 } // namespace
 
@@ -54,6 +74,7 @@ bool PictureLoader::load(const QString &path, QSize box, QObject *receiver, Deli
     waiters.append({receiver, std::move(deliver)});
     if (waiters.size() == 1) {
         pool_.start([this, request] {
+            giveWayToTheWindows();
             const QImage image = decodePicture(request.file.path, request.box);
             QMetaObject::invokeMethod(
                 this, [this, request, image] { decoded(request, image); }, Qt::QueuedConnection);
@@ -62,12 +83,31 @@ bool PictureLoader::load(const QString &path, QSize box, QObject *receiver, Deli
     return false;
 }
 
+void PictureLoader::loadIcon(const QString &path, QObject *receiver, IconDelivery deliver)
+{
+    pool_.start([this, path, receiver = QPointer<QObject>(receiver), deliver = std::move(deliver)] {
+        giveWayToTheWindows();
+        const QList<QImage> images = decodeIconImages(path);
+        QMetaObject::invokeMethod(
+            this,
+            [receiver, deliver, images] {
+                // Pixmaps belong to the windows' thread.
+                QIcon icon;
+                for (const QImage &image : images)
+                    icon.addPixmap(QPixmap::fromImage(image));
+                if (receiver)
+                    deliver(icon);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 void PictureLoader::waitForAll()
 {
-    while (!waiting_.isEmpty()) {
+    do {
         pool_.waitForDone();
         QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    }
+    } while (!waiting_.isEmpty());
 }
 
 void PictureLoader::decoded(const Request &request, const QImage &image)

@@ -4,6 +4,7 @@
 #include "PictureCache.h"
 
 #include <QHash>
+#include <QIcon>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -19,6 +20,7 @@ class PictureLoader : public QObject
 
 public:
     using Delivery = std::function<void(const QImage &)>;
+    using IconDelivery = std::function<void(const QIcon &)>;
 
     // The program's loader, made on first use and ended with the application.
     static PictureLoader &shared();
@@ -34,7 +36,11 @@ public:
     // once it is ready, unless `receiver` is gone by then. A null image: the file cannot be shown.
     bool load(const QString &path, QSize box, QObject *receiver, Delivery deliver);
 
-    // Waits until every picture asked for so far has been handed over.
+    // Reads the icon file at `path` on the decoding threads and hands the icon to `deliver` on this
+    // thread, unless `receiver` is gone by then. An empty icon: the file cannot be read.
+    void loadIcon(const QString &path, QObject *receiver, IconDelivery deliver);
+
+    // Waits until every picture and icon asked for so far has been handed over.
     void waitForAll();
 
     PictureCache &cache() { return cache_; }

@@ -9,8 +9,8 @@
 #include "platform/DesignLabel.h"
 #include "platform/DesignSurface.h"
 #include "platform/PictureBox.h"
+#include "platform/PictureLoader.h"
 
-#include <QIcon>
 #include <QKeyEvent>
 
 FormAvvio::FormAvvio(Services &services, QWidget *parent)
@@ -37,11 +37,12 @@ FormAvvio::FormAvvio(Services &services, QWidget *parent)
                 &FormAvvio::done);
 }
 
-// Decoding the icon would hold up the first sight of the program; the window manager takes the
-// icon as readily afterwards.
+// Decoding the icon would hold up the first sight of the program, and then compete with the display
+// server putting it on the screen; the window manager takes the icon as readily afterwards.
 void FormAvvio::firstDrawn()
 {
-    setWindowIcon(QIcon(QStringLiteral(":/zibaldo.ico")));
+    PictureLoader::shared().loadIcon(QStringLiteral(":/zibaldo.ico"), this,
+                                     [this](const QIcon &icon) { setWindowIcon(icon); });
 }
 
 void FormAvvio::keyPressEvent(QKeyEvent *event)

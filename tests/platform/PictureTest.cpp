@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -335,6 +336,31 @@ TEST_F(PictureTest, AWindowClosedWhileItsPicturesDecodeLetsThemGo)
     survivor.loadPicture(path);
     PictureBox::waitForPictures();
     EXPECT_EQ(survivor.content(), PictureBox::Content::Picture);
+}
+
+TEST_F(PictureTest, TheIconIsReadAsideAndShowsItsImageWithTheMostColours)
+{
+    const QString iconFile = QStringLiteral(":/zibaldo.ico");
+    const QList<QImage> images = decodeIconImages(iconFile);
+    ASSERT_EQ(images.size(), 1); // 16 and 256 colours, both 32 x 32
+    const QImage shown =
+        QIcon(iconFile).pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(images.front().convertToFormat(QImage::Format_ARGB32), shown);
+    writeFile(jpg.filePath(QStringLiteral("icona.ico")), "non un'icona");
+    EXPECT_TRUE(decodeIconImages(jpg.filePath(QStringLiteral("icona.ico"))).isEmpty());
+
+    QIcon delivered;
+    auto *gone = new QObject;
+    int toTheGone = 0;
+    PictureLoader::shared().loadIcon(iconFile, gone, [&](const QIcon &) { ++toTheGone; });
+    delete gone;
+    QObject window;
+    PictureLoader::shared().loadIcon(iconFile, &window,
+                                     [&](const QIcon &icon) { delivered = icon; });
+    EXPECT_TRUE(delivered.isNull()); // never before the caller returns to its events
+    PictureLoader::shared().waitForAll();
+    EXPECT_EQ(toTheGone, 0);
+    EXPECT_EQ(delivered.pixmap(32).toImage().convertToFormat(QImage::Format_ARGB32), shown);
 }
 
 TEST(PictureCacheTest, KeepsWithinItsBoundLettingTheLeastRecentlyUsedGo)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureLoader.h"
 
+#include "DisplayServer.h"
 #include "PictureDecoder.h"
 
 #include <QCoreApplication>
@@ -73,8 +74,7 @@ bool PictureLoader::load(const QString &path, QSize box, QObject *receiver, Deli
     QList<Waiter> &waiters = waiting_[request];
     waiters.append({receiver, std::move(deliver)});
     if (waiters.size() == 1) {
-        pool_.start([this, request] {
-            giveWayToTheWindows();
+        startDecoding([this, request] {
             const QImage image = decodePicture(request.file.path, request.box);
             QMetaObject::invokeMethod(
                 this, [this, request, image] { decoded(request, image); }, Qt::QueuedConnection);
@@ -85,20 +85,32 @@ bool PictureLoader::load(const QString &path, QSize box, QObject *receiver, Deli
 
 void PictureLoader::loadIcon(const QString &path, QObject *receiver, IconDelivery deliver)
 {
-    pool_.start([this, path, receiver = QPointer<QObject>(receiver), deliver = std::move(deliver)] {
+    startDecoding(
+        [this, path, receiver = QPointer<QObject>(receiver), deliver = std::move(deliver)] {
+            const QList<QImage> images = decodeIconImages(path);
+            QMetaObject::invokeMethod(
+                this,
+                [receiver, deliver, images] {
+                    // Pixmaps belong to the windows' thread.
+                    QIcon icon;
+                    for (const QImage &image : images)
+                        icon.addPixmap(QPixmap::fromImage(image));
+                    if (receiver)
+                        deliver(icon);
+                },
+                Qt::QueuedConnection);
+        });
+}
+
+void PictureLoader::startDecoding(std::function<void()> decode)
+{
+    // A window just shown is drawn, but the display server may still be putting it on the screen:
+    // a new round of decoding waits for it, instead of taking the machine from it.
+    if (pool_.activeThreadCount() == 0)
+        waitForTheDisplayServer();
+    pool_.start([decode = std::move(decode)] {
         giveWayToTheWindows();
-        const QList<QImage> images = decodeIconImages(path);
-        QMetaObject::invokeMethod(
-            this,
-            [receiver, deliver, images] {
-                // Pixmaps belong to the windows' thread.
-                QIcon icon;
-                for (const QImage &image : images)
-                    icon.addPixmap(QPixmap::fromImage(image));
-                if (receiver)
-                    deliver(icon);
-            },
-            Qt::QueuedConnection);
+        decode();
     });
 }
 

@@ -64,6 +64,7 @@ private:
         }
     };
 
+    void startDecoding(std::function<void()> decode);
     void decoded(const Request &request, const QImage &image);
 
     QThreadPool pool_;

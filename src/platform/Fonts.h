@@ -15,7 +15,8 @@
 // Maps the design's Windows font names onto fonts found on every desktop.
 void installFontSubstitutions();
 
-// The font of a control at `scale`: design sizes are points at 96 dots per inch.
+// The font of a control at `scale`: design sizes are points at 96 dots per inch. Its family is the
+// design's where installed, else the first installed of its substitutes.
 QFont designFont(const FontDesign &design, double scale);
 
 // The font of the program's boxes and menu bar at `scale`: the desktop's font, at the design's own

@@ -58,8 +58,11 @@ int run(QApplication &application)
 
 int main(int argc, char *argv[])
 {
-    const std::jthread fontConfiguration = readFontConfigurationAside();
+    std::jthread fontConfiguration = readFontConfigurationAside();
     QApplication application(argc, argv);
+    // The title's fonts need the configuration now. Fontconfig does not wait for a reading under
+    // way: it would read everything a second time.
+    fontConfiguration.join();
     QGuiApplication::setDesktopFileName(QStringLiteral(ZIBALDO_APP_ID));
     return run(application);
 }

@@ -7,9 +7,8 @@
 #include <thread>
 
 // Reads the system's font configuration on a thread of its own. Started before the application
-// object, the reading overlaps the connection to the display and the building of the first window,
-// which then draws its first text without waiting for it. The thread ends by itself; the returned
-// object joins it.
+// object, the reading overlaps the connection to the display. Join the returned thread before the
+// first use of a font.
 [[nodiscard]] std::jthread readFontConfigurationAside();
 
 // Maps the design's Windows font names onto fonts found on every desktop.

@@ -1,0 +1,54 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Zibaldo for Windows: the resources the executable carries, and the folder `cmake --install`
+# makes, which runs on a Windows with nothing else installed and which the installer packs.
+
+# The icon, and the version Windows shows in the file's properties and in its list of programs.
+configure_file(packaging/windows/version.rc.in ${CMAKE_BINARY_DIR}/generated/version.rc @ONLY)
+target_sources(zibaldo PRIVATE resources/zibaldo.rc ${CMAKE_BINARY_DIR}/generated/version.rc)
+
+set(folder ${ZIBALDO_INSTALL_DIR})
+
+# The Qt and MinGW libraries the executable loads, found as Windows would find them; Windows's
+# own are left to Windows.
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
+                OUTPUT_VARIABLE libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.dll
+                OUTPUT_VARIABLE winpthread OUTPUT_STRIP_TRAILING_WHITESPACE
+                COMMAND_ERROR_IS_FATAL ANY)
+get_filename_component(gcc_runtime_dir "${libstdcxx}" DIRECTORY)
+get_filename_component(winpthread_dir "${winpthread}" DIRECTORY)
+set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
+set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
+set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND ${CMAKE_OBJDUMP})
+get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
+get_filename_component(qt_bin "${qt_core_dll}" DIRECTORY)
+install(TARGETS zibaldo RUNTIME DESTINATION ${folder}
+        RUNTIME_DEPENDENCIES
+          DIRECTORIES ${qt_bin} ${gcc_runtime_dir} ${winpthread_dir}
+          PRE_INCLUDE_REGEXES "^([Qq]t6|lib)[^/]*\\.dll$"
+          PRE_EXCLUDE_REGEXES ".*"
+        DESTINATION ${folder})
+
+# Plugins: the window system, and the picture formats that are not built into Qt.
+foreach(plugin QWindowsIntegrationPlugin QWindowsVistaStylePlugin QJpegPlugin QICOPlugin)
+  get_target_property(location Qt6::${plugin} IMPORTED_LOCATION_RELEASE)
+  get_filename_component(kind "${location}" DIRECTORY)
+  get_filename_component(kind "${kind}" NAME)
+  install(FILES "${location}" DESTINATION ${folder}/${kind})
+endforeach()
+# Qt looks for its plugins and translations where qt.conf says, relative to the executable.
+install(FILES packaging/windows/qt.conf DESTINATION ${folder})
+install(FILES /usr/share/qt6/translations/qtbase_it.qm DESTINATION ${folder}/translations)
+
+# Andika, the school print letters, is not part of Windows.
+install(FILES /usr/share/fonts/truetype/andika/Andika-Regular.ttf DESTINATION ${folder}/fonts)
+
+# The licences of what the folder carries besides Zibaldo, as Debian records them.
+install(FILES LICENSE DESTINATION ${folder} RENAME LICENSE.txt)
+foreach(part "libqt6core6;qt" "gcc-mingw-w64-base;gcc-runtime" "mingw-w64-common;mingw-w64"
+        "fonts-sil-andika;andika")
+  list(GET part 0 package)
+  list(GET part 1 name)
+  install(FILES /usr/share/doc/${package}/copyright DESTINATION ${folder}/licenze
+          RENAME ${name}.txt)
+endforeach()

@@ -1,0 +1,14 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Cross-compiling for 64-bit Windows with Debian's MinGW-w64. The posix flavour of the compilers:
+# Qt's threads and std::thread need its winpthreads.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(mingw x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${mingw}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${mingw}-g++-posix)
+set(CMAKE_RC_COMPILER ${mingw}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${mingw})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)

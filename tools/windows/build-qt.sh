@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Builds Qt for Windows (qtbase: Core, Gui, Widgets, PrintSupport) from Debian's source of the
+# installed Qt, with MinGW-w64, once per machine. Prints the folder it lives in.
+# Usage: tools/windows/build-qt.sh [--check]   (--check: only tell whether it is there)
+set -euo pipefail
+repo=$(realpath "$(dirname "$0")/../..")
+
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | sed 's/+.*//') || true
+prefix=${ZIBALDO_CACHE:-$HOME/.cache/zibaldo}/qt-${version:-none}-mingw64
+# Written last: a build cut short leaves no stamp and is made again.
+stamp=$prefix/zibaldo-complete
+if [ "${1:-}" = --check ]; then
+  [ -n "$version" ] && [ -f "$stamp" ]
+  exit
+fi
+if [ -f "$stamp" ]; then
+  echo "$prefix"
+  exit 0
+fi
+[ -n "$version" ] || { echo "qt6-base-dev is not installed: run tools/windows/setup.sh" >&2; exit 1; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/zibaldo-qt.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+echo "== fetching Debian's qtbase $version source" >&2
+apt-get source -qq "qt6-base=$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null
+source_dir=$(find . -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+
+echo "== configuring Qt $version for Windows" >&2
+rm -rf "$prefix"
+# Bundled third-party libraries, as no Windows has them; only the modules Zibaldo uses. OpenGL is
+# off by its input too, or "dynamic GL" stays on; Debian's source lacks the tablet headers.
+cmake -S "$source_dir" -B build -G Ninja --log-level=WARNING \
+  -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64.cmake" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON -DCMAKE_INSTALL_PREFIX="$prefix" \
+  -DQT_BUILD_TESTS=OFF -DQT_BUILD_EXAMPLES=OFF \
+  -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_tabletevent=OFF -DFEATURE_icu=OFF \
+  -DFEATURE_direct2d=OFF -DFEATURE_vulkan=OFF \
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
+  -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF \
+  -DFEATURE_system_doubleconversion=OFF \
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_testlib=OFF \
+  -DFEATURE_xml=OFF -DFEATURE_concurrent=OFF -DFEATURE_printsupport=ON -DFEATURE_widgets=ON \
+  >configure.log 2>&1 || { tail -n 40 configure.log >&2; exit 1; }
+
+echo "== building Qt $version for Windows (about 35 minutes on 2 cores)" >&2
+ninja -C build -j "$(nproc)" >build.log 2>&1 || { tail -n 40 build.log >&2; exit 1; }
+cmake --install build >install.log 2>&1 || { tail -n 40 install.log >&2; exit 1; }
+touch "$stamp"
+echo "$prefix"

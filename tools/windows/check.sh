@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Checks Zibaldo's Windows installer under wine, in a wine prefix made for the check alone and on
+# a virtual display of its own. The installer, silent, must put the program, its shortcuts and
+# its entry in the list of programs in place. The installed zibaldo.exe must show its title
+# window over the whole screen with its three pictures; a click opens the menu, from which both
+# games open and are left again, and the program ends when asked. The uninstaller, silent too,
+# must then leave nothing of it.
+# Usage: tools/windows/check.sh Zibaldo-<version>-setup.exe [SCREENSHOT_FOLDER]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+width=1280 height=800
+
+if [ "${1:-}" = --in-xvfb ]; then
+  setup=$2 shots=$3
+  fail() { echo "FAIL: $*"; exit 1; }
+  folder="$WINEPREFIX/drive_c/Program Files/Zibaldo"
+  menu_entry="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Zibaldo.lnk"
+  desktop_entry="$WINEPREFIX/drive_c/users/Public/Desktop/Zibaldo.lnk"
+  key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zibaldo'
+  registry() { wine reg query "$key" /v "$1" 2>/dev/null | awk -v v="$1" '$1 == v {sub(/^ *[^ ]+ +[^ ]+ +/, ""); print}'; }
+
+  timeout 120 wineboot -i >/dev/null 2>&1 || fail "wine could not make its prefix"
+
+  echo "== installing $(basename "$setup") silently"
+  timeout 180 wine start /wait /unix "$setup" /S || fail "the installer ended with an error"
+  for file in zibaldo.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll \
+    libgcc_s_seh-1.dll libwinpthread-1.dll platforms/qwindows.dll imageformats/qjpeg.dll \
+    imageformats/qico.dll qt.conf translations/qtbase_it.qm fonts/Andika-Regular.ttf \
+    listaparole.txt "Disinstalla Zibaldo.exe"; do
+    [ -f "$folder/$file" ] || fail "$file is not in the program's folder"
+  done
+  pictures=$(find "$folder/jpg" -type f | wc -l)
+  [ "$pictures" -eq "$(find "$here/../../data/jpg" -type f | wc -l)" ] ||
+    fail "$pictures pictures installed, not those of data/jpg"
+  [ -f "$menu_entry" ] || fail "no Zibaldo in the Start menu"
+  [ -f "$desktop_entry" ] || fail "no Zibaldo on the desktop"
+  version=$(basename "$setup" | sed -n 's/^Zibaldo-\(.*\)-setup\.exe$/\1/p')
+  [ "$(registry DisplayVersion)" = "$version" ] ||
+    fail "the list of programs has version '$(registry DisplayVersion)', not $version"
+  for value in DisplayName Publisher UninstallString QuietUninstallString DisplayIcon; do
+    [ -n "$(registry "$value")" ] || fail "the list of programs has no $value"
+  done
+  echo "installed: $(du -sh "$folder" | cut -f1) in C:\\Program Files\\Zibaldo, Start menu, desktop, list of programs"
+
+  echo "== starting the installed zibaldo.exe"
+  wine 'C:\Program Files\Zibaldo\zibaldo.exe' &
+  pid=$!
+  # The window named exactly $1, once it shows.
+  window() {
+    local id
+    id=$(timeout "${2:-30}" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) ||
+      fail "no window \"$1\" appeared"
+    sleep 1
+    echo "$id"
+  }
+  gone() {
+    for _ in $(seq 100); do
+      xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
+      sleep 0.1
+    done
+    fail "the window \"$1\" did not close"
+  }
+  shot() { [ -z "$shots" ] || import -window root "$shots/windows-$1.png"; }
+  # Leaves a game by its "Esci" and answers Yes to the question that follows.
+  leave() {
+    xdotool mousemove 20 10 click 1
+    sleep 1
+    xdotool key Return
+    gone "$1"
+  }
+  # Placed as tools/screenshots.sh places them, at the same screen size.
+  title=$(window Zibaldo 60)
+  geometry=$(xdotool getwindowgeometry "$title" | awk '/Geometry/ {print $2}')
+  [ "$geometry" = "${width}x$height" ] || fail "the title window is $geometry, not the screen"
+  "$here/../title-pictures.sh" pictures "$XDG_RUNTIME_DIR/title.png" || fail "title window"
+  shot title
+  xdotool mousemove 640 700 click 1
+  window "Zibaldo – Menù" >/dev/null
+  echo "menu: open"
+  shot menu
+  xdotool mousemove 640 77 click 1
+  window "Zibaldo – Crucipuzzle" >/dev/null
+  echo "Crucipuzzle: open"
+  shot wordsearch
+  leave "Zibaldo – Crucipuzzle"
+  xdotool mousemove 640 180 click 1
+  window "Zibaldo – Memory" >/dev/null
+  echo "Memory: open"
+  shot memory
+  leave "Zibaldo – Memory"
+  # Enter on the menu asks to end the program, and Enter again answers Yes.
+  xdotool key Return
+  sleep 1
+  xdotool key Return
+  for _ in $(seq 100); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null && fail "the program did not end when asked"
+  wait "$pid" || fail "the program ended with status $?"
+  echo "program: ended when asked"
+
+  echo "== uninstalling silently"
+  timeout 60 wine 'C:\Program Files\Zibaldo\Disinstalla Zibaldo.exe' /S ||
+    fail "the uninstaller ended with an error"
+  # It goes on from a copy of its own in the temporary folder, so that it can remove itself.
+  timeout 60 wineserver -w || fail "the uninstaller did not end"
+  [ ! -e "$folder" ] || fail "left behind: $(cd "$folder" && find . | head -n 5 | tr '\n' ' ')"
+  [ ! -e "$menu_entry" ] || fail "the Start menu entry is left"
+  [ ! -e "$desktop_entry" ] || fail "the desktop shortcut is left"
+  ! wine reg query "$key" >/dev/null 2>&1 || fail "the list of programs still has Zibaldo"
+  echo "uninstalled: no folder, no shortcut, no entry in the list of programs"
+  exit 0
+fi
+
+setup=$(realpath "${1:?usage: tools/windows/check.sh Zibaldo-<version>-setup.exe [SCREENSHOT_FOLDER]}")
+shots=
+[ -z "${2:-}" ] || shots=$(realpath "$2")
+work=$(mktemp -d)
+# Wine's own files, its prefix and what it would write in the home folder, all go in $work; no
+# menu entries of the desktop are made, and no Mono or Gecko is asked for.
+export HOME=$work XDG_RUNTIME_DIR=$work WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+cleanup() {
+  timeout 30 wineserver -k 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+# From a display number of its own: one a server has just left may not be free yet.
+timeout 600 xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 ${width}x${height}x24" \
+  "$0" --in-xvfb "$setup" "$shots" || { echo "windows check: FAILED"; exit 1; }
+echo "windows check: ok"

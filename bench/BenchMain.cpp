@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/Fonts.h"
+#include "platform/design/Fonts.h"
 
 #include <QApplication>
 #include <QTemporaryFile>

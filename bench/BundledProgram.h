@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/Services.h"
+#include "core/ClassChoices.h"
 #include "core/RandomSource.h"
 #include "core/WordListStore.h"
-#include "platform/QtDialogs.h"
-#include "platform/VoiceSwitch.h"
+#include "platform/Services.h"
+#include "platform/dialogs/QtDialogs.h"
 #include "platform/voice/SpokenVoice.h"
+#include "platform/voice/VoiceSwitch.h"
 
 // What a game window is given when the program runs with its bundled word list and pictures, or
 // with a teacher's list loaded from elsewhere.
@@ -25,5 +26,6 @@ struct BundledProgram
     // once in a process, and the voice's benchmarks measure that start.
     SpokenVoice spoken;
     SwitchableVoice voice{spoken, false};
-    Services services{words, random, dialogs, folder, voice, {}};
+    ClassChoices choices;
+    Services services{words, random, dialogs, folder, voice, choices, {}};
 };

@@ -3,9 +3,9 @@
 #include "memory/FormMemory.h"
 #include "memory/MemoryGame.h"
 #include "memory/MemoryView.h"
-#include "platform/DesignButton.h"
-#include "platform/DesignSurface.h"
-#include "platform/PictureBox.h"
+#include "platform/design/DesignButton.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/pictures/PictureBox.h"
 
 #include <benchmark/benchmark.h>
 

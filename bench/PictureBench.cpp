@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Photos.h"
-#include "platform/PictureDecoder.h"
+#include "platform/pictures/PictureDecoder.h"
 
 #include <QImage>
 #include <QImageReader>

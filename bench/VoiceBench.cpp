@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BundledProgram.h"
 #include "memory/FormMemory.h"
-#include "platform/DesignButton.h"
-#include "platform/DesignLabel.h"
-#include "platform/DesignSurface.h"
+#include "platform/design/DesignButton.h"
+#include "platform/design/DesignLabel.h"
+#include "platform/design/DesignSurface.h"
 #include "platform/voice/SpeechPlayer.h"
 #include "platform/voice/SpeechSynthesis.h"
 #include "platform/voice/SpokenVoice.h"

@@ -2,8 +2,8 @@
 #include "BundledProgram.h"
 #include "core/RandomSource.h"
 #include "core/WordListStore.h"
-#include "platform/DesignLabel.h"
-#include "platform/DesignSurface.h"
+#include "platform/design/DesignLabel.h"
+#include "platform/design/DesignSurface.h"
 #include "wordsearch/CruciPuzzleBoard.h"
 #include "wordsearch/FormCruciPuzzle.h"
 

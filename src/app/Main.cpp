@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Navigator.h"
-#include "Services.h"
+#include "core/ClassChoices.h"
 #include "core/RandomSource.h"
 #include "core/WordListStore.h"
-#include "platform/Fonts.h"
-#include "platform/QtDialogs.h"
-#include "platform/VoiceSwitch.h"
+#include "platform/Services.h"
 #include "platform/accessibility/Accessibility.h"
+#include "platform/design/Fonts.h"
+#include "platform/dialogs/QtDialogs.h"
+#include "platform/settings/StoredSettings.h"
 #include "platform/voice/LoadedVoice.h"
 #include "platform/voice/VoiceModule.h"
+#include "platform/voice/VoiceSwitch.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,7 +50,8 @@ int run(QApplication &application)
     if (!report.isEmpty())
         dialogs.information(nullptr, report);
 
-    Services services{words, random, dialogs, folder, voice, {}};
+    ClassChoices choices(std::make_unique<StoredSettings>());
+    Services services{words, random, dialogs, folder, voice, choices, {}};
     Navigator navigator(services);
     navigator.start();
     return application.exec();

@@ -1,23 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Navigator.h"
 
-#include "Services.h"
 #include "memory/FormMemory.h"
 #include "memory/MemoryRequirements.h"
 #include "menu/FormMenu.h"
-#include "platform/Dialogs.h"
+#include "platform/Services.h"
+#include "platform/dialogs/Dialogs.h"
 #include "title/FormAvvio.h"
 #include "wordsearch/FormCruciPuzzle.h"
 #include "wordsearch/WordSearchRequirements.h"
 
 #include <QApplication>
 
-const Navigator::Game Navigator::kWordSearch = {
-    &wordSearchRefusal,
+const Navigator::GameEntry Navigator::kWordSearch = {
+    Game::WordSearch, [](const WordListStore &words, Level) { return wordSearchRefusal(words); },
     [](Services &services) -> GameWindow * { return new FormCruciPuzzle(services); }};
 
-const Navigator::Game Navigator::kMemory = {
-    &memoryRefusal, [](Services &services) -> GameWindow * { return new FormMemory(services); }};
+const Navigator::GameEntry Navigator::kMemory = {
+    Game::Memory, &memoryRefusal,
+    [](Services &services) -> GameWindow * { return new FormMemory(services); }};
 
 Navigator::Navigator(Services &services, QObject *parent) : QObject(parent), services_(services) {}
 
@@ -38,14 +39,14 @@ void Navigator::showMenu()
 }
 
 // A list too poor for the game is refused where the choice was made, and the menu stays.
-void Navigator::startGame(const Game &game)
+void Navigator::startGame(const GameEntry &entry)
 {
-    const QString reason = game.refusal(services_.words);
+    const QString reason = entry.refusal(services_.words, services_.choices.level(entry.game));
     if (!reason.isEmpty()) {
         services_.dialogs.critical(current_, reason);
         return;
     }
-    GameWindow *window = game.open(services_);
+    GameWindow *window = entry.open(services_);
     connect(window, &GameWindow::leaveConfirmed, this, &Navigator::showMenu);
     passTo(window);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/ClassChoices.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -23,20 +25,21 @@ public:
     void start();
 
 private:
-    // A game the menu leads to: what it needs of the list, and how its window is made.
-    struct Game
+    // A game the menu leads to: what it needs of the list at a level, and how its window is made.
+    struct GameEntry
     {
-        QString (*refusal)(const WordListStore &words);
+        Game game;
+        QString (*refusal)(const WordListStore &words, Level level);
         GameWindow *(*open)(Services &services);
     };
 
     void showMenu();
-    void startGame(const Game &game);
+    void startGame(const GameEntry &entry);
     void quit();
     void passTo(DesignWindow *next);
 
-    static const Game kWordSearch;
-    static const Game kMemory;
+    static const GameEntry kWordSearch;
+    static const GameEntry kMemory;
 
     Services &services_;
     QPointer<DesignWindow> current_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/ClassChoices.h"
+
 // The memory cards: 12 word slots, each with a picture card (its slot number) and a word card (its
 // slot number + 12). They lie on a grid of 4 rows by 6 columns, positions numbered row by row.
 
@@ -22,4 +24,27 @@ constexpr int slotOf(int card)
 constexpr bool isPair(int first, int second)
 {
     return first - second == kSlots || second - first == kSlots;
+}
+
+// How many rows and columns of cards a deal lays at each level: the hardest is the full grid.
+struct DeckShape
+{
+    int rows;
+    int columns;
+
+    constexpr int cards() const { return rows * columns; }
+    constexpr int pairs() const { return cards() / 2; }
+};
+
+constexpr DeckShape deckShapeOf(Level level)
+{
+    switch (level) {
+    case Level::Easy:
+        return {3, 4};
+    case Level::Medium:
+        return {4, 4};
+    case Level::Hard:
+        break;
+    }
+    return {kCards / kGridColumns, kGridColumns};
 }

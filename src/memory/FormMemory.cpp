@@ -2,15 +2,15 @@
 #include "FormMemory.h"
 
 #include "MemoryLayout.h"
-#include "app/Services.h"
-#include "platform/DesignButton.h"
-#include "platform/DesignLabel.h"
-#include "platform/DesignSurface.h"
-#include "platform/PictureBox.h"
-#include "platform/PraiseBanner.h"
-#include "platform/VoiceSwitch.h"
+#include "platform/Services.h"
 #include "platform/accessibility/Accessibility.h"
 #include "platform/accessibility/Announcer.h"
+#include "platform/design/DesignButton.h"
+#include "platform/design/DesignLabel.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/design/PraiseBanner.h"
+#include "platform/pictures/PictureBox.h"
+#include "platform/voice/VoiceSwitch.h"
 
 #include <QTimer>
 

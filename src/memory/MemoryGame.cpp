@@ -4,7 +4,7 @@
 #include "MemoryView.h"
 #include "core/Counting.h"
 #include "core/NumberText.h"
-#include "platform/Voice.h"
+#include "platform/voice/Voice.h"
 
 #include <algorithm>
 

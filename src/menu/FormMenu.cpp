@@ -2,13 +2,13 @@
 #include "FormMenu.h"
 
 #include "MenuLayout.h"
-#include "app/Services.h"
 #include "core/InformationText.h"
 #include "core/Palette.h"
 #include "core/WordListStore.h"
-#include "platform/DesignButton.h"
-#include "platform/DesignSurface.h"
-#include "platform/Dialogs.h"
+#include "platform/Services.h"
+#include "platform/design/DesignButton.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/dialogs/Dialogs.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/ControlDesign.h"
+#include "platform/design/ControlDesign.h"
 
 #include <array>
 

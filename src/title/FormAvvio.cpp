@@ -2,14 +2,14 @@
 #include "FormAvvio.h"
 
 #include "TitleLayout.h"
-#include "app/Services.h"
 #include "core/Palette.h"
 #include "core/RandomSource.h"
 #include "core/WordListStore.h"
-#include "platform/DesignLabel.h"
-#include "platform/DesignSurface.h"
-#include "platform/PictureBox.h"
-#include "platform/PictureLoader.h"
+#include "platform/Services.h"
+#include "platform/design/DesignLabel.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/pictures/PictureBox.h"
+#include "platform/pictures/PictureLoader.h"
 
 #include <QKeyEvent>
 

@@ -2,7 +2,7 @@
 #include "CruciPuzzleGame.h"
 
 #include "core/Counting.h"
-#include "platform/Voice.h"
+#include "platform/voice/Voice.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "CruciPuzzleBoard.h"
-#include "platform/ControlDesign.h"
+#include "platform/design/ControlDesign.h"
 
 #include <array>
 

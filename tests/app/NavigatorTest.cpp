@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Navigator.h"
 
-#include "app/Services.h"
+#include "core/ClassChoices.h"
 #include "core/WordListStore.h"
 #include "memory/Deals.h"
 #include "memory/FormMemory.h"
 #include "memory/MemoryRequirements.h"
 #include "menu/FormMenu.h"
-#include "platform/DesignButton.h"
-#include "platform/DesignLabel.h"
-#include "platform/DesignSurface.h"
-#include "platform/PictureBox.h"
-#include "platform/VoiceSwitch.h"
+#include "platform/Services.h"
+#include "platform/design/DesignButton.h"
+#include "platform/design/DesignLabel.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/pictures/PictureBox.h"
+#include "platform/voice/VoiceSwitch.h"
 #include "support/Files.h"
 #include "support/RecordedVoice.h"
 #include "support/ScriptedDialogs.h"
@@ -101,7 +102,8 @@ protected:
     ScriptedDialogs dialogs;
     RecordedVoice recorded;
     SwitchableVoice voice{recorded};
-    Services services{words, random, dialogs, program.path(), voice, {}};
+    ClassChoices choices;
+    Services services{words, random, dialogs, program.path(), voice, choices, {}};
     Navigator navigator{services};
     const qsizetype baseline = windowCount();
 };
@@ -292,7 +294,7 @@ TEST_F(NavigatorTest, AGameTheListIsTooPoorForIsRefusedAndTheMenuStays)
     press(menu, "Command15");
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[0].text, wordSearchRefusal(words));
-    EXPECT_EQ(dialogs.shown[1].text, memoryRefusal(words));
+    EXPECT_EQ(dialogs.shown[1].text, memoryRefusal(words, Level::Hard));
     EXPECT_EQ(dialogs.shown[1].kind, ScriptedDialogs::Kind::Critical);
     EXPECT_EQ(onlyWindow<FormMenu>(), menu);
     EXPECT_EQ(random.used(), random.scripted());

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "memory/FormMemory.h"
-#include "app/Services.h"
+#include "core/ClassChoices.h"
 #include "memory/Deals.h"
-#include "platform/DesignButton.h"
-#include "platform/DesignLabel.h"
-#include "platform/DesignSurface.h"
-#include "platform/PictureBox.h"
-#include "platform/VoiceSwitch.h"
+#include "platform/Services.h"
+#include "platform/design/DesignButton.h"
+#include "platform/design/DesignLabel.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/pictures/PictureBox.h"
+#include "platform/voice/VoiceSwitch.h"
 #include "support/Pictures.h"
 #include "support/RecordedVoice.h"
 #include "support/ScriptedDialogs.h"
@@ -67,7 +68,8 @@ protected:
     ScriptedDialogs dialogs;
     RecordedVoice recorded;
     SwitchableVoice voice{recorded};
-    Services services{words, random, dialogs, program.path(), voice, {}};
+    ClassChoices choices;
+    Services services{words, random, dialogs, program.path(), voice, choices, {}};
     QPointer<FormMemory> form = new FormMemory(services);
 };
 

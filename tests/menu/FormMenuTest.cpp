@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu/FormMenu.h"
 
-#include "app/Services.h"
+#include "core/ClassChoices.h"
 #include "core/WordListStore.h"
 #include "memory/Deals.h"
-#include "platform/DesignButton.h"
-#include "platform/DesignSurface.h"
-#include "platform/VoiceSwitch.h"
+#include "platform/Services.h"
+#include "platform/design/DesignButton.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/voice/VoiceSwitch.h"
 #include "support/Files.h"
 #include "support/RecordedVoice.h"
 #include "support/ScriptedDialogs.h"
@@ -52,7 +53,8 @@ protected:
     ScriptedDialogs dialogs;
     RecordedVoice recorded;
     SwitchableVoice voice{recorded};
-    Services services{words, random, dialogs, program.path(), voice, {}};
+    ClassChoices choices;
+    Services services{words, random, dialogs, program.path(), voice, choices, {}};
     QPointer<FormMenu> form;
 };
 

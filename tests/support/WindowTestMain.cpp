@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/Fonts.h"
 #include "platform/accessibility/Accessibility.h"
+#include "platform/design/Fonts.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

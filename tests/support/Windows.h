@@ -2,7 +2,7 @@
 #pragma once
 
 #include "QtPrinting.h"
-#include "platform/DesignWindow.h"
+#include "platform/design/DesignWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "title/FormAvvio.h"
-#include "app/Services.h"
+#include "core/ClassChoices.h"
 #include "core/WordListStore.h"
-#include "platform/DesignLabel.h"
-#include "platform/DesignSurface.h"
-#include "platform/PictureBox.h"
-#include "platform/VoiceSwitch.h"
+#include "platform/Services.h"
+#include "platform/design/DesignLabel.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/pictures/PictureBox.h"
+#include "platform/voice/VoiceSwitch.h"
 #include "support/Files.h"
 #include "support/Pictures.h"
 #include "support/RecordedVoice.h"
@@ -40,8 +41,8 @@ protected:
 
     FormAvvio *open(ScriptedRandom &random)
     {
-        services =
-            std::make_unique<Services>(Services{words, random, dialogs, program.path(), voice, {}});
+        services = std::make_unique<Services>(
+            Services{words, random, dialogs, program.path(), voice, choices, {}});
         auto *form = new FormAvvio(*services);
         form->resize(form->surface()->designSize().toSize());
         form->show();
@@ -58,6 +59,7 @@ protected:
     ScriptedDialogs dialogs;
     RecordedVoice recorded;
     SwitchableVoice voice{recorded};
+    ClassChoices choices;
     std::unique_ptr<Services> services;
 };
 

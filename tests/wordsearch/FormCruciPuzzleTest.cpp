@@ -2,13 +2,14 @@
 #include "wordsearch/FormCruciPuzzle.h"
 
 #include "BoardScript.h"
-#include "app/Services.h"
+#include "core/ClassChoices.h"
 #include "core/WordListStore.h"
-#include "platform/DesignLabel.h"
-#include "platform/DesignSurface.h"
-#include "platform/PictureBox.h"
-#include "platform/VoiceSwitch.h"
+#include "platform/Services.h"
 #include "platform/accessibility/GridFocus.h"
+#include "platform/design/DesignLabel.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/pictures/PictureBox.h"
+#include "platform/voice/VoiceSwitch.h"
 #include "support/Pictures.h"
 #include "support/RecordedVoice.h"
 #include "support/ScriptedDialogs.h"
@@ -77,7 +78,8 @@ protected:
     ScriptedDialogs dialogs;
     RecordedVoice recorded;
     SwitchableVoice voice{recorded};
-    Services services{words, random, dialogs, program.path(), voice, {}};
+    ClassChoices choices;
+    Services services{words, random, dialogs, program.path(), voice, choices, {}};
     QPointer<FormCruciPuzzle> form;
 };
 

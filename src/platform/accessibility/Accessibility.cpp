@@ -5,10 +5,10 @@
 #include "AccessibleGrid.h"
 #include "Announcer.h"
 #include "GridFocus.h"
-#include "platform/DesignButton.h"
-#include "platform/DesignLabel.h"
-#include "platform/DesignSurface.h"
-#include "platform/PictureBox.h"
+#include "platform/design/DesignButton.h"
+#include "platform/design/DesignLabel.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/pictures/PictureBox.h"
 
 #include <QAccessible>
 

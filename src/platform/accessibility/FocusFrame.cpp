@@ -4,9 +4,9 @@
 #include "Accessibility.h"
 #include "Contrast.h"
 #include "GridFocus.h"
-#include "platform/DesignButton.h"
-#include "platform/DesignLabel.h"
-#include "platform/DesignSurface.h"
+#include "platform/design/DesignButton.h"
+#include "platform/design/DesignLabel.h"
+#include "platform/design/DesignSurface.h"
 
 #include <QApplication>
 #include <QEvent>

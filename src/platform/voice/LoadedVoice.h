@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/Voice.h"
+#include "platform/voice/Voice.h"
 
 #include <QString>
 #include <memory>

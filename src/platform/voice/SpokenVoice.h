@@ -2,7 +2,7 @@
 #pragma once
 
 #include "SpeechPlayer.h"
-#include "platform/Voice.h"
+#include "platform/voice/Voice.h"
 
 // The program's voice: the speech engine's Italian voice on the default audio output.
 class SpokenVoice final : public Voice

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/Voice.h"
+#include "platform/voice/Voice.h"
 
 // The voice lives in a module of its own, in the program's folder, loaded at the first word.
 // The module hands out its voice through one function, which the caller owns the result of.

@@ -2,11 +2,11 @@
 #include "platform/accessibility/GridFocus.h"
 
 #include "core/Palette.h"
-#include "platform/Colors.h"
-#include "platform/DesignButton.h"
-#include "platform/DesignSurface.h"
 #include "platform/accessibility/Contrast.h"
 #include "platform/accessibility/FocusFrame.h"
+#include "platform/design/Colors.h"
+#include "platform/design/DesignButton.h"
+#include "platform/design/DesignSurface.h"
 
 #include "support/QtPrinting.h"
 

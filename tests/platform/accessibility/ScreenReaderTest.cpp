@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/Services.h"
+#include "core/ClassChoices.h"
 #include "memory/Deals.h"
 #include "memory/FormMemory.h"
 #include "menu/FormMenu.h"
-#include "platform/DesignLabel.h"
-#include "platform/DesignSurface.h"
-#include "platform/PictureBox.h"
-#include "platform/VoiceSwitch.h"
+#include "platform/Services.h"
 #include "platform/accessibility/GridFocus.h"
+#include "platform/design/DesignLabel.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/pictures/PictureBox.h"
+#include "platform/voice/VoiceSwitch.h"
 #include "support/Pictures.h"
 #include "support/QtPrinting.h"
 #include "support/RecordedVoice.h"
@@ -86,7 +87,8 @@ protected:
     ScriptedDialogs dialogs;
     RecordedVoice recorded;
     SwitchableVoice voice{recorded};
-    Services services{words, random, dialogs, program.path(), voice, {}};
+    ClassChoices choices;
+    Services services{words, random, dialogs, program.path(), voice, choices, {}};
 };
 
 TEST_F(ScreenReaderTest, TheWordSearchIsATableOfLettersBesidePicturesNamedByTheirWords)

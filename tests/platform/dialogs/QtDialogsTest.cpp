@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/QtDialogs.h"
+#include "platform/dialogs/QtDialogs.h"
 
 #include "menu/MenuLayout.h"
-#include "platform/DesignSurface.h"
-#include "platform/DesignWindow.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/design/DesignWindow.h"
 
 #include "support/Files.h"
 #include "support/QtPrinting.h"

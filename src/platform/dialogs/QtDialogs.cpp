@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "QtDialogs.h"
 
-#include "DesignSurface.h"
-#include "DesignWindow.h"
-#include "Fonts.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/design/DesignWindow.h"
+#include "platform/design/Fonts.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -2,7 +2,7 @@
 #include "DesignLabel.h"
 
 #include "Colors.h"
-#include "accessibility/Accessibility.h"
+#include "platform/accessibility/Accessibility.h"
 
 #include <QPainter>
 #include <algorithm>

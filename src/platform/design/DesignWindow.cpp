@@ -3,7 +3,7 @@
 
 #include "Colors.h"
 #include "DesignSurface.h"
-#include "accessibility/FocusFrame.h"
+#include "platform/accessibility/FocusFrame.h"
 
 #include <QAction>
 #include <QCloseEvent>

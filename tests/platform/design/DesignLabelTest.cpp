@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/DesignLabel.h"
+#include "platform/design/DesignLabel.h"
 
-#include "platform/Fonts.h"
+#include "platform/design/Fonts.h"
 
 #include <QFontMetrics>
 #include <gtest/gtest.h>

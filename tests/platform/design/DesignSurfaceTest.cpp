@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/DesignSurface.h"
-#include "platform/DesignLabel.h"
-#include "platform/PictureBox.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/design/DesignLabel.h"
+#include "platform/pictures/PictureBox.h"
 
-#include "platform/DesignButton.h"
+#include "platform/design/DesignButton.h"
 #include <array>
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/PictureBox.h"
-#include "platform/PictureCache.h"
-#include "platform/PictureDecoder.h"
-#include "platform/PictureFiles.h"
-#include "platform/PictureLoader.h"
+#include "platform/pictures/PictureBox.h"
+#include "platform/pictures/PictureCache.h"
+#include "platform/pictures/PictureDecoder.h"
+#include "platform/pictures/PictureFiles.h"
+#include "platform/pictures/PictureLoader.h"
 #include "support/Files.h"
 #include "support/Pictures.h"
 

@@ -4,8 +4,8 @@
 #include "DesignButton.h"
 #include "DesignLabel.h"
 #include "Fonts.h"
-#include "PictureBox.h"
 #include "StoredCursor.h"
+#include "platform/pictures/PictureBox.h"
 
 #include <QMouseEvent>
 #include <algorithm>

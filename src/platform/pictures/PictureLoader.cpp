@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PictureLoader.h"
 
-#include "DisplayServer.h"
 #include "PictureDecoder.h"
+#include "platform/design/DisplayServer.h"
 
 #include <QCoreApplication>
 #include <QIcon>

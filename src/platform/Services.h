@@ -2,10 +2,11 @@
 #pragma once
 
 #include "core/WordListStore.h"
-#include "platform/PictureFiles.h"
+#include "platform/pictures/PictureFiles.h"
 
 #include <QString>
 
+class ClassChoices;
 class Dialogs;
 class RandomSource;
 class SwitchableVoice;
@@ -19,6 +20,8 @@ struct Services
     QString programFolder;
     // The games' voice, with the session's switch that the game windows' "Voce" turns.
     SwitchableVoice &voice;
+    // The letter form and level the class chose for each game, kept for the next session.
+    ClassChoices &choices;
     // Where the list dialog opens once a list has been chosen: the folder last used.
     QString chosenListFolder;
 

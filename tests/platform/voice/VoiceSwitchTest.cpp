@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "platform/VoiceSwitch.h"
+#include "platform/voice/VoiceSwitch.h"
 #include "support/RecordedVoice.h"
 
 #include <gtest/gtest.h>

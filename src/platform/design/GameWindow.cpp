@@ -2,9 +2,9 @@
 #include "GameWindow.h"
 
 #include "DesignSurface.h"
-#include "Dialogs.h"
 #include "Fonts.h"
-#include "VoiceSwitch.h"
+#include "platform/dialogs/Dialogs.h"
+#include "platform/voice/VoiceSwitch.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DesignControl.h"
+#include "platform/design/DesignControl.h"
 
 #include <QImage>
 #include <QString>

@@ -65,7 +65,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // The title's fonts need the configuration now. Fontconfig does not wait for a reading under
     // way: it would read everything a second time.
-    fontConfiguration.join();
+    if (fontConfiguration.joinable())
+        fontConfiguration.join();
     QGuiApplication::setDesktopFileName(QStringLiteral(ZIBALDO_APP_ID));
     return run(application);
 }

@@ -6,13 +6,20 @@
 #include <QHash>
 #include <QStringList>
 #include <algorithm>
+#ifndef Q_OS_WIN
 #include <fontconfig/fontconfig.h>
+#endif
 
 std::jthread readFontConfigurationAside()
 {
+#ifdef Q_OS_WIN
+    // Windows keeps its fonts' list itself: nothing is read ahead.
+    return {};
+#else
     // Fontconfig makes its configuration once per process, whichever thread asks first; Qt's font
     // database asks for that same configuration.
     return std::jthread([] { FcInit(); });
+#endif
 }
 
 void installFontSubstitutions()

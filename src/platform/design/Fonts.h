@@ -7,8 +7,8 @@
 #include <thread>
 
 // Reads the system's font configuration on a thread of its own. Started before the application
-// object, the reading overlaps the connection to the display. Join the returned thread before the
-// first use of a font.
+// object, the reading overlaps the connection to the display. Join the returned thread, where
+// there is one, before the first use of a font.
 [[nodiscard]] std::jthread readFontConfigurationAside();
 
 // Maps the design's Windows font names onto fonts found on every desktop.

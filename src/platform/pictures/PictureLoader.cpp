@@ -11,6 +11,8 @@
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
 #include <unistd.h>
+#elif defined(Q_OS_WIN)
+#include <qt_windows.h>
 #endif
 
 namespace {
@@ -27,6 +29,10 @@ void giveWayToTheWindows()
 #ifdef Q_OS_LINUX
     thread_local const bool lowered =
         setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), kDecodingNiceness) == 0;
+    Q_UNUSED(lowered);
+#elif defined(Q_OS_WIN)
+    thread_local const bool lowered =
+        SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL) != 0;
     Q_UNUSED(lowered);
 #endif
 }

@@ -32,6 +32,7 @@ VIAddVersionKey /LANG=1040 "LegalCopyright" "Licenza GPL-3.0-or-later"
 !define MUI_ICON "${ROOT}/resources/zibaldo.ico"
 !define MUI_UNICON "${ROOT}/resources/zibaldo.ico"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TITLE "Installazione di Zibaldo ${VERSION}"
 !define MUI_LICENSEPAGE_RADIOBUTTONS
 !define MUI_FINISHPAGE_RUN "$INSTDIR\zibaldo.exe"
 !define MUI_FINISHPAGE_RUN_TEXT "Avvia Zibaldo"

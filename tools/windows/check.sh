@@ -13,7 +13,7 @@ width=1280 height=800
 
 if [ "${1:-}" = --in-xvfb ]; then
   setup=$2 shots=$3
-  fail() { echo "FAIL: $*"; exit 1; }
+  fail() { echo "FAIL: $*" >&2; exit 1; }
   folder="$WINEPREFIX/drive_c/Program Files/Zibaldo"
   menu_entry="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Zibaldo.lnk"
   desktop_entry="$WINEPREFIX/drive_c/users/Public/Desktop/Zibaldo.lnk"
@@ -21,31 +21,6 @@ if [ "${1:-}" = --in-xvfb ]; then
   registry() { wine reg query "$key" /v "$1" 2>/dev/null | awk -v v="$1" '$1 == v {sub(/^ *[^ ]+ +[^ ]+ +/, ""); print}'; }
 
   timeout 120 wineboot -i >/dev/null 2>&1 || fail "wine could not make its prefix"
-
-  echo "== installing $(basename "$setup") silently"
-  timeout 180 wine start /wait /unix "$setup" /S || fail "the installer ended with an error"
-  for file in zibaldo.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll \
-    libgcc_s_seh-1.dll libwinpthread-1.dll platforms/qwindows.dll imageformats/qjpeg.dll \
-    imageformats/qico.dll qt.conf translations/qtbase_it.qm fonts/Andika-Regular.ttf \
-    listaparole.txt "Disinstalla Zibaldo.exe"; do
-    [ -f "$folder/$file" ] || fail "$file is not in the program's folder"
-  done
-  pictures=$(find "$folder/jpg" -type f | wc -l)
-  [ "$pictures" -eq "$(find "$here/../../data/jpg" -type f | wc -l)" ] ||
-    fail "$pictures pictures installed, not those of data/jpg"
-  [ -f "$menu_entry" ] || fail "no Zibaldo in the Start menu"
-  [ -f "$desktop_entry" ] || fail "no Zibaldo on the desktop"
-  version=$(basename "$setup" | sed -n 's/^Zibaldo-\(.*\)-setup\.exe$/\1/p')
-  [ "$(registry DisplayVersion)" = "$version" ] ||
-    fail "the list of programs has version '$(registry DisplayVersion)', not $version"
-  for value in DisplayName Publisher UninstallString QuietUninstallString DisplayIcon; do
-    [ -n "$(registry "$value")" ] || fail "the list of programs has no $value"
-  done
-  echo "installed: $(du -sh "$folder" | cut -f1) in C:\\Program Files\\Zibaldo, Start menu, desktop, list of programs"
-
-  echo "== starting the installed zibaldo.exe"
-  wine 'C:\Program Files\Zibaldo\zibaldo.exe' &
-  pid=$!
   # The window named exactly $1, once it shows.
   window() {
     local id
@@ -61,6 +36,54 @@ if [ "${1:-}" = --in-xvfb ]; then
     done
     fail "the window \"$1\" did not close"
   }
+  version=$(basename "$setup" | sed -n 's/^Zibaldo-\(.*\)-setup\.exe$/\1/p')
+
+  if [ -n "$shots" ]; then
+    echo "== the installer's pages, for the screenshots"
+    wine start /unix "$setup"
+    installer=$(window "Zibaldo $version" 60)
+    xdotool windowfocus --sync "$installer"
+    page() { sleep 1; import -window "$installer" "$XDG_RUNTIME_DIR/page-$1.png"; }
+    page 1
+    xdotool key Return
+    xdotool key alt+a # "Accetto"
+    page 2
+    xdotool key Return
+    page 3
+    xdotool key Return
+    page 4
+    # Cancelled, and the question that follows answered Yes.
+    xdotool key Escape
+    sleep 1
+    xdotool key Return
+    gone "Zibaldo $version"
+    convert \( "$XDG_RUNTIME_DIR"/page-[12].png +append \) \
+      \( "$XDG_RUNTIME_DIR"/page-[34].png +append \) -append "$shots/windows-installer.png"
+  fi
+
+  echo "== installing $(basename "$setup") silently"
+  timeout 180 wine start /wait /unix "$setup" /S || fail "the installer ended with an error"
+  for file in zibaldo.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll \
+    libgcc_s_seh-1.dll libwinpthread-1.dll platforms/qwindows.dll imageformats/qjpeg.dll \
+    imageformats/qico.dll qt.conf translations/qtbase_it.qm fonts/Andika-Regular.ttf \
+    listaparole.txt "Disinstalla Zibaldo.exe"; do
+    [ -f "$folder/$file" ] || fail "$file is not in the program's folder"
+  done
+  pictures=$(find "$folder/jpg" -type f | wc -l)
+  [ "$pictures" -eq "$(find "$here/../../data/jpg" -type f | wc -l)" ] ||
+    fail "$pictures pictures installed, not those of data/jpg"
+  [ -f "$menu_entry" ] || fail "no Zibaldo in the Start menu"
+  [ -f "$desktop_entry" ] || fail "no Zibaldo on the desktop"
+  [ "$(registry DisplayVersion)" = "$version" ] ||
+    fail "the list of programs has version '$(registry DisplayVersion)', not $version"
+  for value in DisplayName Publisher UninstallString QuietUninstallString DisplayIcon; do
+    [ -n "$(registry "$value")" ] || fail "the list of programs has no $value"
+  done
+  echo "installed: $(du -sh "$folder" | cut -f1) in C:\\Program Files\\Zibaldo, Start menu, desktop, list of programs"
+
+  echo "== starting the installed zibaldo.exe"
+  wine 'C:\Program Files\Zibaldo\zibaldo.exe' &
+  pid=$!
   shot() { [ -z "$shots" ] || import -window root "$shots/windows-$1.png"; }
   # Leaves a game by its "Esci" and answers Yes to the question that follows.
   leave() {

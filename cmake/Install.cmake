@@ -32,7 +32,7 @@ install(TARGETS zibaldo RUNTIME DESTINATION ${program_dir})
 # program alone, that ldconfig has no business with.
 install(TARGETS zibaldo_voice_module LIBRARY DESTINATION ${program_dir}/modules)
 install(FILES data/listaparole.txt DESTINATION ${data_dir})
-install(DIRECTORY data/jpg DESTINATION ${data_dir})
+install(DIRECTORY data/jpg data/fonts DESTINATION ${data_dir})
 
 # The executable stripped the way Debian's own packages are (no symbols, no .comment or .note
 # section); the links that put the data in its folder, and the one on the PATH.
@@ -46,6 +46,7 @@ install(CODE "
   file(CREATE_LINK ../../${data_dir}/listaparole.txt \"\${root}/${program_dir}/listaparole.txt\"
        SYMBOLIC)
   file(CREATE_LINK ../../${data_dir}/jpg \"\${root}/${program_dir}/jpg\" SYMBOLIC)
+  file(CREATE_LINK ../../${data_dir}/fonts \"\${root}/${program_dir}/fonts\" SYMBOLIC)
   file(CREATE_LINK ../${program_dir}/zibaldo \"\${root}/bin/zibaldo\" SYMBOLIC)
 ")
 

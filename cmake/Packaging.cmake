@@ -15,7 +15,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Added to the libraries the binary links: the layouts' line breaks are measured in Liberation
 # Sans.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation, fonts-sil-andika")
 # Qt's Italian texts for the file dialog, and the data of the voice.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, espeak-ng-data")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)

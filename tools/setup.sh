@@ -8,7 +8,7 @@ set -euo pipefail
   qt6-multimedia-dev libespeak-ng-dev espeak-ng-data \
   libgtest-dev libgmock-dev libbenchmark-dev \
   clang clang-format libclang-rt-14-dev \
-  libfontconfig-dev libxcb1-dev fonts-liberation fonts-dejavu-core \
+  libfontconfig-dev libxcb1-dev fonts-liberation fonts-dejavu-core fonts-sil-andika \
   xvfb xauth xdotool libxcb-damage0-dev \
   dbus at-spi2-core python3-pyatspi \
   pulseaudio pulseaudio-utils \

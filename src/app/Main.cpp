@@ -6,6 +6,7 @@
 #include "platform/Services.h"
 #include "platform/accessibility/Accessibility.h"
 #include "platform/design/Fonts.h"
+#include "platform/design/LetterFonts.h"
 #include "platform/dialogs/QtDialogs.h"
 #include "platform/settings/StoredSettings.h"
 #include "platform/voice/LoadedVoice.h"
@@ -34,6 +35,7 @@ int run(QApplication &application)
     WordListStore words;
     QtDialogs dialogs;
     const QString folder = QCoreApplication::applicationDirPath();
+    setBundledFontFolder(folder);
     // Nothing of the speech engine or the sound server is loaded or touched before the first word.
     LoadedVoice spoken(QDir(folder).filePath(QString::fromLatin1(kVoiceModuleFile)));
     SwitchableVoice voice(spoken, voiceWantedFrom(QCoreApplication::arguments()));

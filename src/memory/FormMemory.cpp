@@ -2,6 +2,7 @@
 #include "FormMemory.h"
 
 #include "MemoryLayout.h"
+#include "core/LetterText.h"
 #include "platform/Services.h"
 #include "platform/accessibility/Accessibility.h"
 #include "platform/accessibility/Announcer.h"
@@ -15,7 +16,7 @@
 #include <QTimer>
 
 FormMemory::FormMemory(Services &services, QWidget *parent)
-    : GameWindow(kMemoryForm, kMemoryLayout, services.dialogs, services.voice,
+    : GameWindow(kMemoryForm, kMemoryLayout, services, Game::Memory,
                  QStringLiteral("vuoi tornare al menù? "), parent),
       services_(services), game_(*this, services.random, services.words, services.voice),
       pauseTimer_(new QTimer(this)), praise_(new PraiseBanner(surface())),
@@ -25,6 +26,7 @@ FormMemory::FormMemory(Services &services, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Zibaldo – Memory"));
     setBackground(0x00800080);
+    surface()->setLetterForm(kWordFace, letterForm());
     for (int slot = 0; slot < kSlots; ++slot) {
         pictureFaces_[std::size_t(slot)] = surface()->picture(kPictureFace, slot);
         wordFaces_[std::size_t(slot)] = surface()->label(kWordFace, slot);
@@ -60,6 +62,18 @@ FormMemory::FormMemory(Services &services, QWidget *parent)
 FormMemory::~FormMemory()
 {
     delete grid_;
+}
+
+void FormMemory::showLetterForm(LetterForm form)
+{
+    surface()->setLetterForm(kWordFace, form);
+    for (int slot = 0; slot < kSlots; ++slot)
+        showWord(slot, game_.words()[std::size_t(slot)]);
+}
+
+void FormMemory::startLevel(Level)
+{
+    game_.restart();
 }
 
 void FormMemory::activate()
@@ -121,7 +135,7 @@ QWidget *FormMemory::faceOf(int card) const
 
 void FormMemory::showWord(int slot, const QString &word)
 {
-    wordFaces_[std::size_t(slot)]->setText(word);
+    wordFaces_[std::size_t(slot)]->setText(writtenIn(letterForm(), word));
 }
 
 void FormMemory::showPicture(int slot, const QString &word)

@@ -30,6 +30,8 @@ public:
 
 protected:
     void activate() override;
+    void showLetterForm(LetterForm form) override;
+    void startLevel(Level level) override;
 
 private:
     void showWord(int slot, const QString &word) override;

@@ -2,6 +2,7 @@
 #include "FormCruciPuzzle.h"
 
 #include "WordSearchLayout.h"
+#include "core/LetterText.h"
 #include "core/NumberText.h"
 #include "platform/Services.h"
 #include "platform/accessibility/Accessibility.h"
@@ -21,7 +22,7 @@ const QColor kCellYellow(0xFF, 0xFF, 0x00);
 } // namespace
 
 FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
-    : GameWindow(kWordSearchForm, kWordSearchLayout, services.dialogs, services.voice,
+    : GameWindow(kWordSearchForm, kWordSearchLayout, services, Game::WordSearch,
                  QStringLiteral("Vuoi tornare al menù? "), parent),
       services_(services), game_(services.words, services.random, services.voice),
       grid_(new GridFocus(CruciPuzzleBoard::kRows, CruciPuzzleBoard::kColumns, *this,
@@ -47,6 +48,7 @@ FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
     grid_->setAccessibleName(QStringLiteral("lettere"));
     // The praise is said in the announcement of the solved board.
     hideFromReaders(praise_);
+    surface()->setLetterForm(kLetterCell, letterForm());
     grid_->setFocus();
 }
 
@@ -64,14 +66,28 @@ void FormCruciPuzzle::activate()
     mirrorScores();
 }
 
+void FormCruciPuzzle::showLetterForm(LetterForm form)
+{
+    surface()->setLetterForm(kLetterCell, form);
+    for (int cell = 0; cell < CruciPuzzleBoard::kCells; ++cell)
+        mirrorCell(cell);
+}
+
+void FormCruciPuzzle::startLevel(Level)
+{
+    activate();
+}
+
 QWidget *FormCruciPuzzle::cellWidget(int cell) const
 {
     return cells_[std::size_t(cell)];
 }
 
+// A screen reader says the letter itself, whichever form the grid writes it in.
 QString FormCruciPuzzle::cellName(int cell) const
 {
-    return cells_[std::size_t(cell)]->text();
+    const char32_t letter = game_.board().cells[std::size_t(cell)].letter;
+    return letter ? QString::fromUcs4(&letter, 1) : QString();
 }
 
 QString FormCruciPuzzle::cellDescription(int cell) const
@@ -150,7 +166,8 @@ void FormCruciPuzzle::mirrorCell(int cell)
 {
     const BoardCell &state = game_.board().cells[std::size_t(cell)];
     DesignLabel *label = cells_[std::size_t(cell)];
-    label->setText(state.letter ? QString::fromUcs4(&state.letter, 1) : QString());
+    const char32_t letter = letterIn(letterForm(), state.letter);
+    label->setText(letter ? QString::fromUcs4(&letter, 1) : QString());
     label->setBackground(state.found ? kCellYellow : kCellWhite);
     grid_->cellChanged(cell);
 }

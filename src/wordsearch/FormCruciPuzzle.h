@@ -26,6 +26,8 @@ public:
 
 protected:
     void activate() override;
+    void showLetterForm(LetterForm form) override;
+    void startLevel(Level level) override;
 
 private:
     QWidget *cellWidget(int cell) const override;

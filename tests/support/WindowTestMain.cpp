@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/accessibility/Accessibility.h"
 #include "platform/design/Fonts.h"
+#include "platform/design/LetterFonts.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     installFontSubstitutions();
+    setBundledFontFolder(QStringLiteral(ZIBALDO_DATA_DIR));
     installAccessibility();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -4,6 +4,7 @@
 #include "DesignButton.h"
 #include "DesignLabel.h"
 #include "Fonts.h"
+#include "LetterFonts.h"
 #include "StoredCursor.h"
 #include "platform/pictures/PictureBox.h"
 
@@ -156,12 +157,30 @@ void DesignSurface::relayout()
     const int lineWidth = std::max(1, qRound(scale_));
     for (const Placed &placed : placed_) {
         place(placed);
-        placed.widget->setFont(designFont(placed.font, scale_));
+        applyFont(placed);
         if (auto *label = qobject_cast<DesignLabel *>(placed.widget))
             label->setLineWidth(lineWidth);
         else if (auto *button = qobject_cast<DesignButton *>(placed.widget))
             button->setScale(scale_);
     }
+}
+
+void DesignSurface::setLetterForm(const char *name, LetterForm form)
+{
+    for (Placed &placed : placed_) {
+        if (placed.widget->objectName() == QLatin1String(name)) {
+            placed.letters = form;
+            applyFont(placed);
+            if (auto *label = qobject_cast<DesignLabel *>(placed.widget))
+                label->setCentredOnLetters(form == LetterForm::Lowercase ||
+                                           form == LetterForm::Cursive);
+        }
+    }
+}
+
+void DesignSurface::applyFont(const Placed &placed) const
+{
+    placed.widget->setFont(letterFont(placed.letters, designFont(placed.font, scale_)));
 }
 
 void DesignSurface::resizeEvent(QResizeEvent *)

@@ -3,6 +3,7 @@
 
 #include "ClickTracker.h"
 #include "ControlDesign.h"
+#include "core/ClassChoices.h"
 
 #include <QColor>
 #include <QRect>
@@ -39,6 +40,9 @@ public:
     // Moves a control to a new place in twips; its size stays.
     void moveControl(QWidget *control, int left, int top);
 
+    // Draws every control of the group `name` in the font of a letter form, scaled as the design's.
+    void setLetterForm(const char *name, LetterForm form);
+
 signals:
     // A click on the surface itself, not on a control.
     void clicked();
@@ -54,11 +58,13 @@ private:
         QWidget *widget;
         QRect twips;
         FontDesign font;
+        LetterForm letters = LetterForm::AsListed;
     };
 
     QWidget *createControl(const ControlDesign &design);
     void setFocusOrder(std::span<const ControlDesign> layout);
     void place(const Placed &placed) const;
+    void applyFont(const Placed &placed) const;
     void relayout();
 
     std::vector<Placed> placed_;

@@ -3,23 +3,31 @@
 
 #include "DesignSurface.h"
 #include "Fonts.h"
+#include "platform/Services.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/voice/VoiceSwitch.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
 
 GameWindow::GameWindow(const char *formName, std::span<const ControlDesign> layout,
-                       Dialogs &dialogs, SwitchableVoice &voice, const QString &leaveQuestion,
-                       QWidget *parent)
-    : DesignWindow(formName, layout, parent), dialogs_(dialogs), leaveQuestion_(leaveQuestion),
+                       Services &services, Game game, const QString &leaveQuestion, QWidget *parent)
+    : DesignWindow(formName, layout, parent), dialogs_(services.dialogs),
+      choices_(services.choices), game_(game), leaveQuestion_(leaveQuestion),
       exit_(addMenuCommand("mnuEsci", QStringLiteral("Esci")))
 {
     connect(exit_, &QAction::triggered, this, &GameWindow::askToLeave);
     menuBar()->installEventFilter(this);
+    addChoiceMenu("mnuLettere", QStringLiteral("Lettere"), letterFormsOf(game), letterForm(),
+                  &letterFormCaption, &GameWindow::chooseLetterForm);
+    addChoiceMenu("mnuLivello", QStringLiteral("Livello"), levelsOf(), level(), &levelCaption,
+                  &GameWindow::chooseLevel);
+    SwitchableVoice &voice = services.voice;
 
     // A menu bar draws no check mark: the caption says whether the voice is on.
     const auto caption = [](bool on) {
@@ -32,6 +40,49 @@ GameWindow::GameWindow(const char *formName, std::span<const ControlDesign> layo
         voice.setEnabled(enabled);
         voiceCommand->setText(caption(enabled));
     });
+}
+
+// A drop-down menu of exclusive choices. A menu bar draws no check mark on its own titles, so the
+// title says the choice in force too: "Lettere: minuscolo".
+template <typename Choice>
+QMenu *GameWindow::addChoiceMenu(const char *name, const QString &title,
+                                 std::span<const Choice> choices, Choice chosen,
+                                 QString (*caption)(Choice), void (GameWindow::*choose)(Choice))
+{
+    QMenu *menu = menuBar()->addMenu(title + QStringLiteral(": ") + caption(chosen));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(menu->objectName());
+    auto *group = new QActionGroup(menu);
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+        const Choice choice = choices[i];
+        QAction *item = menu->addAction(caption(choice));
+        item->setObjectName(QString::fromLatin1(name) + QStringLiteral("Scelta"));
+        item->setProperty("index", int(i));
+        item->setCheckable(true);
+        item->setChecked(choice == chosen);
+        group->addAction(item);
+        connect(item, &QAction::triggered, this, [this, menu, title, choice, caption, choose] {
+            menu->setTitle(title + QStringLiteral(": ") + caption(choice));
+            (this->*choose)(choice);
+        });
+    }
+    return menu;
+}
+
+void GameWindow::chooseLetterForm(LetterForm form)
+{
+    if (form == letterForm())
+        return;
+    choices_.setLetters(game_, form);
+    showLetterForm(form);
+}
+
+void GameWindow::chooseLevel(Level level)
+{
+    if (level == this->level())
+        return;
+    choices_.setLevel(game_, level);
+    startLevel(level);
 }
 
 void GameWindow::askToLeave()
@@ -106,5 +157,9 @@ void GameWindow::scaleMenuBar()
     if (design.isEmpty())
         return;
     const double scale = std::min(width() / design.width(), height() / design.height());
-    menuBar()->setFont(boxFont(scale, QApplication::font(menuBar())));
+    const QFont font = boxFont(scale, QApplication::font(menuBar()));
+    menuBar()->setFont(font);
+    // The drop-down menus grow with the bar that opens them.
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+        menu->setFont(font);
 }

@@ -2,14 +2,17 @@
 #pragma once
 
 #include "DesignWindow.h"
+#include "core/ClassChoices.h"
 
 #include <QPointer>
 
 class Dialogs;
-class SwitchableVoice;
+class QMenu;
+struct Services;
 
 // A game's window: its menu bar's "Esci" asks whether to go back to the menu, and Yes says so;
-// "Voce" beside it, a checkable command, turns the voice off and on for the whole session.
+// "Lettere" and "Livello" choose the letter form and the level the class plays at, kept for the
+// next session; "Voce", a checkable command, turns the voice off and on for the whole session.
 // Escape and the window manager's close ask the same as "Esci"; F10 or Alt takes the keyboard to
 // the menu bar, where Enter acts on "Esci".
 class GameWindow : public DesignWindow
@@ -17,14 +20,22 @@ class GameWindow : public DesignWindow
     Q_OBJECT
 
 public:
-    GameWindow(const char *formName, std::span<const ControlDesign> layout, Dialogs &dialogs,
-               SwitchableVoice &voice, const QString &leaveQuestion, QWidget *parent = nullptr);
+    GameWindow(const char *formName, std::span<const ControlDesign> layout, Services &services,
+               Game game, const QString &leaveQuestion, QWidget *parent = nullptr);
 
 signals:
     void leaveConfirmed();
 
 protected:
     Dialogs &dialogs() const { return dialogs_; }
+    LetterForm letterForm() const { return choices_.letters(game_); }
+    Level level() const { return choices_.level(game_); }
+
+    // The class chose another letter form: the board or deal on show is written in it, and play
+    // goes on as it was.
+    virtual void showLetterForm(LetterForm form) = 0;
+    // The class chose another level: a new board or deal at once, its counts from the start.
+    virtual void startLevel(Level level) = 0;
 
     bool asksBeforeClosing() const override { return true; }
     void askToClose() override { askToLeave(); }
@@ -37,8 +48,16 @@ private:
     void openMenuBar();
     void leaveMenuBar();
     void scaleMenuBar();
+    template <typename Choice>
+    QMenu *addChoiceMenu(const char *name, const QString &title, std::span<const Choice> choices,
+                         Choice chosen, QString (*caption)(Choice),
+                         void (GameWindow::*choose)(Choice));
+    void chooseLetterForm(LetterForm form);
+    void chooseLevel(Level level);
 
     Dialogs &dialogs_;
+    ClassChoices &choices_;
+    Game game_;
     QString leaveQuestion_;
     QAction *exit_;
     QPointer<QWidget> focusBeforeMenuBar_;

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Zibaldo for Windows: the resources the executable carries, and the folder `cmake --install`
 # makes, which runs on a Windows with nothing else installed and which the installer packs.
+# Included by Install.cmake.
 
 # The icon, and the version Windows shows in the file's properties and in its list of programs.
 configure_file(packaging/windows/version.rc.in ${CMAKE_BINARY_DIR}/generated/version.rc @ONLY)
@@ -29,7 +30,7 @@ install(TARGETS zibaldo RUNTIME DESTINATION ${folder}
           PRE_EXCLUDE_REGEXES ".*"
         DESTINATION ${folder})
 
-# Plugins: the window system, and the picture formats that are not built into Qt.
+# Plugins: the window system, its native look, and the picture formats not built into Qt.
 foreach(plugin QWindowsIntegrationPlugin QWindowsVistaStylePlugin QJpegPlugin QICOPlugin)
   get_target_property(location Qt6::${plugin} IMPORTED_LOCATION_RELEASE)
   get_filename_component(kind "${location}" DIRECTORY)
@@ -40,8 +41,26 @@ endforeach()
 install(FILES packaging/windows/qt.conf DESTINATION ${folder})
 install(FILES /usr/share/qt6/translations/qtbase_it.qm DESTINATION ${folder}/translations)
 
+# The word list, the pictures and the bundled fonts. Windows's font engine reads no WOFF2: those
+# fonts go in as the TrueType they hold.
+install(DIRECTORY data/ DESTINATION ${folder} PATTERN "*.woff2" EXCLUDE)
+find_program(ZIBALDO_WOFF2_DECOMPRESS woff2_decompress REQUIRED)
+file(GLOB woff2_fonts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/fonts/*.woff2)
+set(truetype_fonts)
+foreach(font ${woff2_fonts})
+  get_filename_component(name "${font}" NAME_WE)
+  set(unpacked ${CMAKE_BINARY_DIR}/truetype/${name})
+  add_custom_command(OUTPUT ${unpacked}.ttf
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/truetype
+    COMMAND ${CMAKE_COMMAND} -E copy ${font} ${unpacked}.woff2
+    COMMAND ${ZIBALDO_WOFF2_DECOMPRESS} ${unpacked}.woff2
+    DEPENDS ${font} VERBATIM)
+  list(APPEND truetype_fonts ${unpacked}.ttf)
+endforeach()
+add_custom_target(zibaldo_truetype_fonts ALL DEPENDS ${truetype_fonts})
 # Andika, the school print letters, is not part of Windows.
-install(FILES /usr/share/fonts/truetype/andika/Andika-Regular.ttf DESTINATION ${folder}/fonts)
+install(FILES ${truetype_fonts} /usr/share/fonts/truetype/andika/Andika-Regular.ttf
+        DESTINATION ${folder}/fonts)
 
 # The licences of what the folder carries besides Zibaldo, as Debian records them.
 install(FILES LICENSE DESTINATION ${folder} RENAME LICENSE.txt)

@@ -69,6 +69,9 @@ if [ "${1:-}" = --in-xvfb ]; then
     listaparole.txt "Disinstalla Zibaldo.exe"; do
     [ -f "$folder/$file" ] || fail "$file is not in the program's folder"
   done
+  for font in "$here"/../../data/fonts/*.woff2; do
+    [ -f "$folder/fonts/$(basename "$font" .woff2).ttf" ] || fail "$(basename "$font") not installed as TrueType"
+  done
   pictures=$(find "$folder/jpg" -type f | wc -l)
   [ "$pictures" -eq "$(find "$here/../../data/jpg" -type f | wc -l)" ] ||
     fail "$pictures pictures installed, not those of data/jpg"

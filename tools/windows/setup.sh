@@ -20,5 +20,5 @@ fi
 "$here/../install-missing.sh" \
   cmake ninja-build dpkg-dev qt6-base-dev qt6-translations-l10n \
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
-  nsis wine64 wine fonts-sil-andika \
+  nsis wine64 wine fonts-sil-andika woff2 \
   xvfb xauth xdotool imagemagick

@@ -87,7 +87,6 @@ if [ "${1:-}" = --in-xvfb ]; then
   echo "== starting the installed zibaldo.exe"
   wine 'C:\Program Files\Zibaldo\zibaldo.exe' &
   pid=$!
-  shot() { [ -z "$shots" ] || import -window root "$shots/windows-$1.png"; }
   # Leaves a game by its "Esci" and answers Yes to the question that follows.
   leave() {
     xdotool mousemove 20 10 click 1
@@ -100,26 +99,23 @@ if [ "${1:-}" = --in-xvfb ]; then
   geometry=$(xdotool getwindowgeometry "$title" | awk '/Geometry/ {print $2}')
   [ "$geometry" = "${width}x$height" ] || fail "the title window is $geometry, not the screen"
   "$here/../title-pictures.sh" pictures "$XDG_RUNTIME_DIR/title.png" || fail "title window"
-  shot title
+  [ -z "$shots" ] || cp "$XDG_RUNTIME_DIR/title.png" "$shots/windows-title.png"
   xdotool mousemove 640 700 click 1
   window "Zibaldo – Menù" >/dev/null
   echo "menu: open"
-  shot menu
   xdotool mousemove 640 77 click 1
   window "Zibaldo – Crucipuzzle" >/dev/null
   echo "Crucipuzzle: open"
-  shot wordsearch
   leave "Zibaldo – Crucipuzzle"
   xdotool mousemove 640 180 click 1
   window "Zibaldo – Memory" >/dev/null
   echo "Memory: open"
-  shot memory
   leave "Zibaldo – Memory"
   # Enter on the menu asks to end the program, and Enter again answers Yes.
   xdotool key Return
   sleep 1
   xdotool key Return
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     kill -0 "$pid" 2>/dev/null || break
     sleep 0.1
   done

@@ -3,6 +3,7 @@
 #include "core/ClassChoices.h"
 #include "memory/Deals.h"
 #include "platform/Services.h"
+#include "platform/accessibility/GridFocus.h"
 #include "platform/design/DesignButton.h"
 #include "platform/design/DesignLabel.h"
 #include "platform/design/DesignSurface.h"
@@ -13,6 +14,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/Windows.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -53,6 +55,21 @@ protected:
     QString caption() const { return form->surface()->label("Label3")->text(); }
     QAction *voiceCommand() const { return form->findChild<QAction *>("mnuVoce"); }
     QLabel *praise() const { return form->findChild<QLabel *>("PraiseBanner"); }
+    DesignLabel *wordFace(int slot) const { return form->surface()->label("Label1", slot); }
+    QAccessibleTableInterface *readersTable() const
+    {
+        return QAccessible::queryAccessibleInterface(form->findChild<GridFocus *>())
+            ->tableInterface();
+    }
+    // A choice of the menus "Lettere" and "Livello", by its caption.
+    void choose(const QString &caption) const
+    {
+        for (QAction *choice : form->findChildren<QAction *>()) {
+            if (choice->text() == caption && choice->isCheckable())
+                return choice->trigger();
+        }
+        ADD_FAILURE() << "no choice " << caption.toStdString();
+    }
     void finishGame() const
     {
         for (int slot = 0; slot < kSlots; ++slot) {
@@ -248,5 +265,101 @@ TEST_F(FormMemoryTest, AFinishedGameIsPraisedOverTheBoardForThreeSeconds)
     EXPECT_FALSE(praise()->isVisible());
     EXPECT_EQ(caption(), QStringLiteral("mosse =  12"));
 }
+
+TEST_F(FormMemoryTest, ALetterFormRedrawsTheSameDealAndTheWordsAreStillSaidAsListed)
+{
+    show();
+    click(0);
+    click(12);
+    endPause();
+    click(1);
+    std::array<QRect, kCards> places;
+    for (int card = 0; card < kCards; ++card)
+        places[std::size_t(card)] = cover(card)->geometry();
+
+    choose(QStringLiteral("MAIUSCOLO"));
+    EXPECT_EQ(wordFace(0)->text(), QStringLiteral("CANE"));
+    EXPECT_EQ(wordFace(11)->text(), QStringLiteral("NAVE"));
+    click(13);
+    EXPECT_EQ(recorded.said, (std::vector<QString>{"cane", "gatto"}));
+    EXPECT_EQ(readersTable()->cellAt(2, 1)->text(QAccessible::Name), QStringLiteral("gatto"));
+    endPause();
+
+    choose(QStringLiteral("corsivo"));
+    EXPECT_EQ(wordFace(0)->text(), QStringLiteral("cane"));
+    EXPECT_EQ(wordFace(0)->font().family(), QStringLiteral("Playwrite IT Moderna"));
+    EXPECT_EQ(random.used(), 36u);
+    EXPECT_EQ(caption(), QStringLiteral("mosse =  2"));
+    for (int card = 0; card < kCards; ++card) {
+        EXPECT_EQ(cover(card)->geometry(), places[std::size_t(card)]) << "card " << card;
+        EXPECT_EQ(cover(card)->isVisible(), card % kSlots > 1) << "card " << card;
+    }
+}
+
+class FormMemoryLevelTest : public FormMemoryTest, public ::testing::WithParamInterface<Level>
+{
+};
+
+TEST_P(FormMemoryLevelTest, ASmallerDeckLiesCentredOnTheFullGridInCardsOfTheSameSize)
+{
+    const DeckShape shape = deckShapeOf(GetParam());
+    random = dealsInOrder(1);
+    random.append(dealInOrder(shape));
+    show();
+    QRect fullGrid;
+    for (int card = 0; card < kCards; ++card)
+        fullGrid |= cover(card)->geometry();
+    const QSize cardSize = cover(0)->size();
+    const QPoint steps(cover(1)->x() - cover(0)->x(), cover(6)->y() - cover(0)->y());
+    EXPECT_EQ(readersTable()->cellAt(3, 5)->text(QAccessible::Name),
+              QStringLiteral("carta coperta, riga 4 colonna 6"));
+    click(0);
+    click(12);
+    endPause();
+    click(3);
+
+    choose(levelCaption(GetParam()));
+    EXPECT_EQ(random.used(), random.scripted());
+    EXPECT_EQ(caption(), QStringLiteral("mosse = 0"));
+    EXPECT_EQ(form->game().phase(), PlayPhase::WaitingForFirstCard);
+    QRect deck;
+    int shown = 0;
+    for (int card = 0; card < kCards; ++card) {
+        const int slot = slotOf(card);
+        QWidget *face = isPictureCard(card)
+                            ? static_cast<QWidget *>(form->surface()->picture("Image1", slot))
+                            : wordFace(slot);
+        const bool dealt = slot < shape.pairs();
+        EXPECT_EQ(cover(card)->isVisible(), dealt) << "card " << card;
+        EXPECT_EQ(face->isVisible(), dealt) << "card " << card;
+        if (!dealt)
+            continue;
+        ++shown;
+        deck |= cover(card)->geometry();
+        EXPECT_EQ(cover(card)->size(), cardSize);
+        EXPECT_EQ(face->geometry(), cover(card)->geometry());
+    }
+    EXPECT_EQ(shown, shape.cards());
+    EXPECT_NEAR(deck.center().x(), fullGrid.center().x(), 1);
+    EXPECT_NEAR(deck.center().y(), fullGrid.center().y(), 1);
+    EXPECT_EQ(cover(1)->x() - cover(0)->x(), steps.x());
+    EXPECT_EQ(cover(shape.columns)->y() - cover(0)->y(), steps.y());
+    EXPECT_EQ(wordFace(shape.pairs() - 1)->text(), kTwelveWords[shape.pairs() - 1]);
+
+    // The keyboard and the screen reader find the deal's rows and columns.
+    EXPECT_EQ(readersTable()->rowCount(), shape.rows);
+    EXPECT_EQ(readersTable()->columnCount(), shape.columns);
+    EXPECT_EQ(
+        readersTable()->cellAt(shape.rows - 1, shape.columns - 1)->text(QAccessible::Name),
+        QStringLiteral("carta coperta, riga %1 colonna %2").arg(shape.rows).arg(shape.columns));
+    auto *grid = form->findChild<GridFocus *>();
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_FALSE(cover(kSlots + shape.pairs() - 1)->isVisible()) << "the last card is turned";
+}
+
+INSTANTIATE_TEST_SUITE_P(SmallerDecks, FormMemoryLevelTest,
+                         ::testing::Values(Level::Easy, Level::Medium));
 
 } // namespace

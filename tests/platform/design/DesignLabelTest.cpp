@@ -1,43 +1,114 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/design/DesignLabel.h"
 
+#include "core/LetterText.h"
+#include "platform/design/FittedText.h"
 #include "platform/design/Fonts.h"
+#include "platform/design/LetterFonts.h"
 
-#include <QFontMetrics>
+#include <QImage>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {
 
-// A memory word card at scale 1: 81 pixels wide, 11.25 pt bold (15 px).
+// A memory word card at scale 1: 81 x 73 pixels, 11.25 pt bold (15 px), black on white.
+constexpr ControlDesign kWordCard{.name = "Label1",
+                                  .width = 1215,
+                                  .height = 1095,
+                                  .font = {"Arial", 11.25, true},
+                                  .back = 0x00FFFFFF,
+                                  .fore = 0,
+                                  .align = TextAlign::Centre,
+                                  .border = true,
+                                  .shrinkToFit = true};
+
+void layOutAsTheSurfaceDoes(DesignLabel &label, LetterForm form = LetterForm::AsListed)
+{
+    label.resize(81, 73);
+    label.setFont(letterFont(form, designFont(kWordCard.font, 1.0)));
+}
+
+// Where the text's ink lies inside the border.
+QRect inkOf(DesignLabel &label)
+{
+    const QImage shot = label.grab().toImage();
+    QRect ink;
+    for (int y = 1; y < shot.height() - 1; ++y) {
+        for (int x = 1; x < shot.width() - 1; ++x) {
+            if (qGray(shot.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
 TEST(DesignLabel, AWordThatDoesNotFitShrinksToOneLineDownToHalfItsSize)
 {
-    ControlDesign card{.name = "Label1",
-                       .width = 1215,
-                       .height = 1095,
-                       .font = {"Arial", 11.25, true},
-                       .shrinkToFit = true};
-    DesignLabel label(card);
-    label.setFont(designFont(card.font, 1.0));
-    const int width = 79;
+    DesignLabel label(kWordCard);
+    layOutAsTheSurfaceDoes(label);
 
     label.setText(QStringLiteral("gatto"));
-    EXPECT_EQ(label.fittedFont(width).pixelSize(), 15);
+    EXPECT_EQ(label.font().pixelSize(), 15);
+    EXPECT_EQ(label.fittedText()->lines(), QStringList{"gatto"});
+    // Centred both ways, not drawn from the top.
+    EXPECT_NEAR(label.fittedText()->bounds().center().x(), 40.5, 0.5);
+    EXPECT_NEAR(label.fittedText()->bounds().center().y(), 36.5, 0.5);
 
     label.setText(QStringLiteral("pallacanestro"));
-    const QFont shrunk = label.fittedFont(width);
-    EXPECT_LT(shrunk.pixelSize(), 15);
-    EXPECT_GE(shrunk.pixelSize(), 8);
-    EXPECT_LE(QFontMetrics(shrunk).horizontalAdvance(label.text()), width);
+    EXPECT_LT(label.font().pixelSize(), 15);
+    EXPECT_GE(label.font().pixelSize(), 8);
+    EXPECT_EQ(label.fittedText()->lines().size(), 1);
 
-    // Past half the size the text wraps instead.
+    // Past half the size the word breaks instead.
     label.setText(QStringLiteral("precipitevolissimevolmente"));
-    EXPECT_EQ(label.fittedFont(width).pixelSize(), 7);
+    EXPECT_EQ(label.font().pixelSize(), 7);
+    EXPECT_EQ(label.fittedText()->lines().size(), 2);
 
-    card.shrinkToFit = false;
-    DesignLabel plain(card);
-    plain.setFont(designFont(card.font, 1.0));
+    // A smaller design font, though equal to the one the word is drawn in, is shrunk from anew.
+    label.setFont(designFont(kWordCard.font, 7.0 / 15));
+    EXPECT_LT(label.font().pixelSize(), 7);
+    EXPECT_EQ(label.fittedText()->lines().size(), 1);
+
+    DesignLabel plain({.name = "Label1", .font = kWordCard.font, .align = TextAlign::Centre});
+    layOutAsTheSurfaceDoes(plain);
     plain.setText(QStringLiteral("pallacanestro"));
-    EXPECT_EQ(plain.fittedFont(width).pixelSize(), 15);
+    EXPECT_EQ(plain.font().pixelSize(), 15);
+    EXPECT_EQ(plain.fittedText(), nullptr);
 }
+
+class FittedWordTest : public ::testing::TestWithParam<LetterForm>
+{
+};
+
+TEST_P(FittedWordTest, AWordOfAnyLengthStaysWholeWithinTheMarginsInTheFontItIsDrawnIn)
+{
+    const QString letters =
+        QStringLiteral("supercalifragilistichespiralidosoprecipitevolissimevolmente");
+    DesignLabel card(kWordCard);
+    layOutAsTheSurfaceDoes(card, GetParam());
+    const QString family = card.font().family();
+    const double margin = 0.08 * card.width();
+    const QRectF within = QRectF(card.rect()).adjusted(margin, margin, -margin, -margin);
+    for (int length = 1; length <= letters.size(); ++length) {
+        const QString word = writtenIn(GetParam(), letters.left(length));
+        card.setText(word);
+        const FittedText &fitted = *card.fittedText();
+        EXPECT_EQ(fitted.lines().join(QString()), word);
+        EXPECT_TRUE(within.contains(fitted.bounds())) << length << " letters";
+        EXPECT_NEAR(fitted.bounds().center().y(), within.center().y(), 0.5) << length;
+        EXPECT_GE(card.font().pixelSize(), 7) << length << " letters";
+        EXPECT_EQ(card.font().pixelSize(), fitted.font().pixelSize());
+        EXPECT_EQ(card.font().family(), family);
+
+        const QRect ink = inkOf(card);
+        EXPECT_GE(ink.left(), std::floor(margin)) << length << " letters";
+        EXPECT_LE(ink.right(), card.width() - 1 - std::floor(margin)) << length << " letters";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLetterForm, FittedWordTest,
+                         ::testing::Values(LetterForm::AsListed, LetterForm::Capitals,
+                                           LetterForm::Lowercase, LetterForm::Cursive));
 
 } // namespace

@@ -7,7 +7,6 @@
 #include "platform/design/DesignSurface.h"
 #include "platform/pictures/PictureBox.h"
 
-#include <QAction>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -72,32 +71,5 @@ void dealMemoryWindowWithPictures(benchmark::State &state)
     delete form;
 }
 BENCHMARK(dealMemoryWindowWithPictures)->Apply(everyLevel)->Unit(benchmark::kMillisecond);
-
-// The class chooses another letter form on a dealt board: every word card is written and fitted
-// again, and the window painted. Capitals and cursive in turn, so that each choice is a change.
-void redrawMemoryWindowInAnotherLetterForm(benchmark::State &state)
-{
-    BundledProgram program;
-    auto *form = new FormMemory(program.services);
-    form->resize(1280, 1024);
-    form->show();
-    PictureBox::waitForPictures();
-    QAction *capitals = nullptr;
-    QAction *cursive = nullptr;
-    for (QAction *choice : form->findChildren<QAction *>()) {
-        if (choice->text() == letterFormCaption(LetterForm::Capitals))
-            capitals = choice;
-        else if (choice->text() == letterFormCaption(LetterForm::Cursive))
-            cursive = choice;
-    }
-    bool inCapitals = false;
-    for (auto _ : state) {
-        inCapitals = !inCapitals;
-        (inCapitals ? capitals : cursive)->trigger();
-        benchmark::DoNotOptimize(form->grab());
-    }
-    delete form;
-}
-BENCHMARK(redrawMemoryWindowInAnotherLetterForm)->Unit(benchmark::kMillisecond);
 
 } // namespace

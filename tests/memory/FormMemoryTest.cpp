@@ -294,11 +294,6 @@ TEST_F(FormMemoryTest, ALetterFormRedrawsTheSameDealAndTheWordsAreStillSaidAsLis
         EXPECT_EQ(cover(card)->geometry(), places[std::size_t(card)]) << "card " << card;
         EXPECT_EQ(cover(card)->isVisible(), card % kSlots > 1) << "card " << card;
     }
-
-    // The class's choice holds from a window's first deal.
-    FormMemory next(services);
-    EXPECT_EQ(next.surface()->label("Label1", 0)->font().family(),
-              QStringLiteral("Playwrite IT Moderna"));
 }
 
 class FormMemoryLevelTest : public FormMemoryTest, public ::testing::WithParamInterface<Level>

@@ -3,6 +3,7 @@
 
 #include "Colors.h"
 #include "FittedText.h"
+#include "LetterFonts.h"
 #include "platform/accessibility/Accessibility.h"
 
 #include <QEvent>
@@ -55,6 +56,12 @@ void DesignLabel::setBackground(const QColor &color)
     if (color == background_)
         return;
     background_ = color;
+    update();
+}
+
+void DesignLabel::setCentredOnLetters(bool centred)
+{
+    centredOnLetters_ = centred;
     update();
 }
 
@@ -113,6 +120,14 @@ void DesignLabel::paintEvent(QPaintEvent *)
     painter.setPen(foreground_);
     if (fitted_) {
         fitted_->draw(painter);
+        return;
+    }
+    if (centredOnLetters_) {
+        const QRect band = letterBand(painter.font());
+        const int baseline = textArea.top() + (textArea.height() - band.height()) / 2 - band.top();
+        painter.drawText(QRect(textArea.left(), baseline - painter.fontMetrics().ascent(),
+                               textArea.width(), painter.fontMetrics().height()),
+                         int(alignment_ | Qt::AlignTop), text_);
         return;
     }
     painter.drawText(textArea, int(alignment_ | Qt::AlignTop | Qt::TextWordWrap), text_);

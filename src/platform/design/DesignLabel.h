@@ -28,6 +28,11 @@ public:
     void setBackground(const QColor &color);
     void setLineWidth(int pixels);
 
+    // Letters drawn on the middle of the box, by their own band rather than by the font's line: the
+    // school fonts' lines are much taller than their letters. For a label of one line that does not
+    // shrink to fit.
+    void setCentredOnLetters(bool centred);
+
     // How a label that shrinks to fit lays its text out; nullptr for any other.
     const FittedText *fittedText() const { return fitted_.get(); }
 
@@ -46,6 +51,7 @@ private:
     bool border_;
     bool transparent_;
     bool shrinkToFit_;
+    bool centredOnLetters_ = false;
     int lineWidth_ = 1;
     // The font set from outside, which a fitted text shrinks from.
     QFont designFont_;

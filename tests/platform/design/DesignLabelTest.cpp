@@ -88,6 +88,7 @@ TEST_P(FittedWordTest, AWordOfAnyLengthStaysWholeWithinTheMarginsInTheFontItIsDr
     DesignLabel card(kWordCard);
     layOutAsTheSurfaceDoes(card, GetParam());
     const QString family = card.font().family();
+    const int half = card.font().pixelSize() / 2;
     const double margin = 0.08 * card.width();
     const QRectF within = QRectF(card.rect()).adjusted(margin, margin, -margin, -margin);
     for (int length = 1; length <= letters.size(); ++length) {
@@ -97,7 +98,7 @@ TEST_P(FittedWordTest, AWordOfAnyLengthStaysWholeWithinTheMarginsInTheFontItIsDr
         EXPECT_EQ(fitted.lines().join(QString()), word);
         EXPECT_TRUE(within.contains(fitted.bounds())) << length << " letters";
         EXPECT_NEAR(fitted.bounds().center().y(), within.center().y(), 0.5) << length;
-        EXPECT_GE(card.font().pixelSize(), 7) << length << " letters";
+        EXPECT_GE(card.font().pixelSize(), half) << length << " letters";
         EXPECT_EQ(card.font().pixelSize(), fitted.font().pixelSize());
         EXPECT_EQ(card.font().family(), family);
 

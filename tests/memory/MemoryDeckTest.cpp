@@ -78,35 +78,4 @@ TEST(ShuffleCards, EveryShuffleGivesEachPositionExactlyOneCard)
     }
 }
 
-TEST(ShuffleCards, ASmallerDeckPlacesItsOwnCardsWrappingFromItsLastToItsFirst)
-{
-    // The Easy deck is cards 0 to 5 and 12 to 17: its last card, drawn twice, sends the probe
-    // round to card 0, and each later draw of card 0 walks on through the deck.
-    std::vector<double> draws(12, 0.0);
-    draws[0] = draws[1] = kJustBelowOne;
-    ScriptedRandom random(draws);
-    const CardPlaces places = shuffleCards(random, deckShapeOf(Level::Easy));
-    EXPECT_EQ(random.used(), 12u);
-    EXPECT_EQ(places, (CardPlaces{1, 2, 3, 4,  5,  6, -1, -1, -1, -1, -1, -1,
-                                  7, 8, 9, 10, 11, 0, -1, -1, -1, -1, -1, -1}));
-
-    for (const Level level : levelsOf()) {
-        const DeckShape shape = deckShapeOf(level);
-        for (std::uint64_t seed = 1; seed <= 200; ++seed) {
-            ProgramRandom drawn(seed);
-            const CardPlaces shuffled = shuffleCards(drawn, shape);
-            std::vector<int> positions;
-            for (int card = 0; card < kCards; ++card) {
-                if (isInDeck(card, shape))
-                    positions.push_back(shuffled[std::size_t(card)]);
-                else
-                    ASSERT_EQ(shuffled[std::size_t(card)], -1);
-            }
-            std::sort(positions.begin(), positions.end());
-            for (int position = 0; position < shape.cards(); ++position)
-                ASSERT_EQ(positions[std::size_t(position)], position) << "seed " << seed;
-        }
-    }
-}
-
 } // namespace

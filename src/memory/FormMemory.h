@@ -32,8 +32,10 @@ protected:
     void activate() override;
     void showLetterForm(LetterForm form) override;
     void startLevel(Level level) override;
+    QString levelRefusal(Level level) const override;
 
 private:
+    void layDeck(DeckShape shape) override;
     void showWord(int slot, const QString &word) override;
     void showPicture(int slot, const QString &word) override;
     void setCoverShown(int card, bool shown) override;
@@ -51,6 +53,7 @@ private:
     int cardAt(int position) const;
     QString faceName(int card) const;
     void turnCard(int card);
+    void showNewGame();
 
     Services &services_;
     MemoryGame game_;

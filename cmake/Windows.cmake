@@ -9,8 +9,7 @@ target_sources(zibaldo PRIVATE resources/zibaldo.rc ${CMAKE_BINARY_DIR}/generate
 
 set(folder ${ZIBALDO_INSTALL_DIR})
 
-# The Qt and MinGW libraries the executable loads, found as Windows would find them; Windows's
-# own are left to Windows.
+# Where the Qt and MinGW libraries the executable loads are found.
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libstdc++-6.dll
                 OUTPUT_VARIABLE libstdcxx OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.dll
@@ -18,25 +17,28 @@ execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=libwinpthread-1.d
                 COMMAND_ERROR_IS_FATAL ANY)
 get_filename_component(gcc_runtime_dir "${libstdcxx}" DIRECTORY)
 get_filename_component(winpthread_dir "${winpthread}" DIRECTORY)
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_PLATFORM windows+pe)
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_TOOL objdump)
-set(CMAKE_GET_RUNTIME_DEPENDENCIES_COMMAND ${CMAKE_OBJDUMP})
 get_target_property(qt_core_dll Qt6::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(qt_bin "${qt_core_dll}" DIRECTORY)
-install(TARGETS zibaldo RUNTIME DESTINATION ${folder}
-        RUNTIME_DEPENDENCIES
-          DIRECTORIES ${qt_bin} ${gcc_runtime_dir} ${winpthread_dir}
-          PRE_INCLUDE_REGEXES "^([Qq]t6|lib)[^/]*\\.dll$"
-          PRE_EXCLUDE_REGEXES ".*"
-        DESTINATION ${folder})
 
+install(TARGETS zibaldo RUNTIME DESTINATION ${folder})
 # Plugins: the window system, its native look, and the picture formats not built into Qt.
+set(plugins)
 foreach(plugin QWindowsIntegrationPlugin QWindowsVistaStylePlugin QJpegPlugin QICOPlugin)
   get_target_property(location Qt6::${plugin} IMPORTED_LOCATION_RELEASE)
   get_filename_component(kind "${location}" DIRECTORY)
   get_filename_component(kind "${kind}" NAME)
   install(FILES "${location}" DESTINATION ${folder}/${kind})
+  list(APPEND plugins "${location}")
 endforeach()
+install(CODE "
+  set(PROGRAM \"$<TARGET_FILE:zibaldo>\")
+  set(PLUGINS \"${plugins}\")
+  set(DIRECTORIES \"${qt_bin};${gcc_runtime_dir};${winpthread_dir}\")
+  set(OBJDUMP \"${CMAKE_OBJDUMP}\")
+  set(STRIP \"${CMAKE_STRIP}\")
+  set(FOLDER \"\${CMAKE_INSTALL_PREFIX}/${folder}\")
+")
+install(SCRIPT cmake/WindowsLibraries.cmake)
 # Qt looks for its plugins and translations where qt.conf says, relative to the executable.
 install(FILES packaging/windows/qt.conf DESTINATION ${folder})
 install(FILES /usr/share/qt6/translations/qtbase_it.qm DESTINATION ${folder}/translations)

@@ -18,7 +18,11 @@ if [ "${1:-}" = --in-xvfb ]; then
   menu_entry="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Zibaldo.lnk"
   desktop_entry="$WINEPREFIX/drive_c/users/Public/Desktop/Zibaldo.lnk"
   key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Zibaldo'
-  registry() { wine reg query "$key" /v "$1" 2>/dev/null | awk -v v="$1" '$1 == v {sub(/^ *[^ ]+ +[^ ]+ +/, ""); print}'; }
+  # A value of the program's entry in the list of programs; reg writes Windows's line ends.
+  registry() {
+    wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
+      awk -v v="$1" '$1 == v {sub(/^ *[^ ]+ +[^ ]+ +/, ""); print}'
+  }
 
   timeout 120 wineboot -i >/dev/null 2>&1 || fail "wine could not make its prefix"
   # The window named exactly $1, once it shows.
@@ -26,7 +30,8 @@ if [ "${1:-}" = --in-xvfb ]; then
     local id
     id=$(timeout "${2:-30}" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) ||
       fail "no window \"$1\" appeared"
-    sleep 1
+    # Under wine a window takes clicks a moment after it shows.
+    sleep 3
     echo "$id"
   }
   gone() {

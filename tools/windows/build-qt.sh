@@ -2,18 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Qt for Windows (qtbase: Core, Gui, Widgets, PrintSupport) from Debian's source of the
 # installed Qt, with MinGW-w64, once per machine. Prints the folder it lives in.
-# Usage: tools/windows/build-qt.sh [--check]   (--check: only tell whether it is there)
 set -euo pipefail
 repo=$(realpath "$(dirname "$0")/../..")
 
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | sed 's/+.*//') || true
 prefix=${ZIBALDO_CACHE:-$HOME/.cache/zibaldo}/qt-${version:-none}-mingw64
-# Written last: a build cut short leaves no stamp and is made again.
+# Written last: a build cut short leaves no stamp, and the next run goes on with it.
 stamp=$prefix/zibaldo-complete
-if [ "${1:-}" = --check ]; then
-  [ -n "$version" ] && [ -f "$stamp" ]
-  exit
-fi
 if [ -f "$stamp" ]; then
   echo "$prefix"
   exit 0

@@ -139,6 +139,7 @@ void FormMemory::showWord(int slot, const QString &word)
 
 void FormMemory::showPicture(int slot, const QString &word)
 {
+    pictureFaces_[std::size_t(slot)]->setPlaceholderInitial(word, letterForm());
     pictureFaces_[std::size_t(slot)]->loadPicture(services_.pictureFor(word));
 }
 

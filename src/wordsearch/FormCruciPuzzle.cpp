@@ -153,6 +153,7 @@ void FormCruciPuzzle::mirrorBoard()
         PictureBox *box = pictures_[std::size_t(slot - 1)];
         if (game_.showsPicture(slot)) {
             const QString &word = game_.board().laidWord(slot)->word;
+            box->setPlaceholderInitial(word, letterForm());
             box->loadPicture(services_.pictureFor(word));
             box->setAccessibleName(word);
         } else {

@@ -17,6 +17,9 @@ public:
         Critical,
         Question,
         OpenFile,
+        QuestionWithCancel,
+        InformationOffering,
+        SaveFile,
     };
     struct Shown
     {
@@ -27,6 +30,9 @@ public:
     std::vector<Shown> shown;
     std::deque<bool> answers;      // for questions: true is Yes
     std::deque<QString> fileNames; // for file dialogs: empty is Cancel
+    std::deque<Answer> threeWayAnswers;
+    std::deque<bool> offersTaken;
+    std::deque<QString> saveNames; // for save dialogs: empty is Cancel
 
     void information(QWidget *, const QString &text) override
     {
@@ -45,6 +51,22 @@ public:
     {
         shown.push_back({Kind::OpenFile, folder + QLatin1Char('|') + filter});
         return take(fileNames, QString());
+    }
+
+    Answer questionWithCancel(QWidget *, const QString &text) override
+    {
+        shown.push_back({Kind::QuestionWithCancel, text});
+        return take(threeWayAnswers, Answer::Cancel);
+    }
+    bool informationOffering(QWidget *, const QString &text, const QString &action) override
+    {
+        shown.push_back({Kind::InformationOffering, text + QLatin1Char('|') + action});
+        return take(offersTaken, false);
+    }
+    QString saveFileName(QWidget *, const QString &suggested, const QString &) override
+    {
+        shown.push_back({Kind::SaveFile, suggested});
+        return take(saveNames, QString());
     }
 
 private:

@@ -21,6 +21,22 @@ public:
     // The chosen file's path, or an empty string when none was chosen. The filter is written
     // "name (patterns)", and the dialog shows its name.
     virtual QString openFileName(QWidget *parent, const QString &folder, const QString &filter) = 0;
+
+    // The list editor's boxes.
+    enum class Answer
+    {
+        Yes,
+        No,
+        Cancel,
+    };
+    // Sì, No and Annulla, Sì the default; Escape answers Annulla.
+    virtual Answer questionWithCancel(QWidget *parent, const QString &text) = 0;
+    // OK with the information icon, and a button captioned `action`; true when it was pressed.
+    virtual bool informationOffering(QWidget *parent, const QString &text,
+                                     const QString &action) = 0;
+    // Where to save a new file, starting from `suggested`; empty when none was chosen.
+    virtual QString saveFileName(QWidget *parent, const QString &suggested,
+                                 const QString &filter) = 0;
 };
 
 inline const QString kDialogTitle = QStringLiteral("Zibaldo");

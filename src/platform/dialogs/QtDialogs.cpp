@@ -28,6 +28,8 @@ QMessageBox::StandardButton ask(QWidget *parent, QMessageBox::Icon icon, const Q
     box.setDefaultButton(defaultButton);
     if (QAbstractButton *yes = box.button(QMessageBox::Yes))
         yes->setText(QStringLiteral("Sì"));
+    if (QAbstractButton *cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(QStringLiteral("Annulla"));
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -59,6 +61,42 @@ QString QtDialogs::openFileName(QWidget *parent, const QString &folder, const QS
     dialog.setObjectName(QStringLiteral("CommonDialog1"));
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+Dialogs::Answer QtDialogs::questionWithCancel(QWidget *parent, const QString &text)
+{
+    switch (ask(parent, QMessageBox::Question, text,
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+bool QtDialogs::informationOffering(QWidget *parent, const QString &text, const QString &action)
+{
+    QMessageBox box(QMessageBox::Information, kDialogTitle, text, QMessageBox::Ok, parent);
+    box.setFont(dialogFont(parent, "QMessageBox"));
+    QPushButton *offered = box.addButton(action, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == offered;
+}
+
+QString QtDialogs::saveFileName(QWidget *parent, const QString &suggested, const QString &filter)
+{
+    QFileDialog dialog(parent, QString(), suggested, filter);
+    dialog.setFont(dialogFont(parent, "QFileDialog"));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);

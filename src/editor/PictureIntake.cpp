@@ -98,11 +98,12 @@ QString PictureIntake::broughtFile(const QString &ending)
 
 void PictureIntake::takeImage(const QImage &image, const QString &word)
 {
-    const QString file = broughtFile(QStringLiteral("png"));
+    // Uncompressed: written and read again in a moment, and never lossy.
+    const QString file = broughtFile(QStringLiteral("bmp"));
     // Scaling a photo's worth of pixels takes longer than the window may stop answering.
     QThreadPool::globalInstance()->start([self = QPointer<PictureIntake>(this), image, word, file] {
         const QImage ready = pictureForSaving(image);
-        const bool kept = !ready.isNull() && ready.save(file, "PNG");
+        const bool kept = !ready.isNull() && ready.save(file, "BMP");
         QMetaObject::invokeMethod(
             self,
             [self, kept, file, word] {

@@ -5,6 +5,29 @@
 #include "WordTilesModel.h"
 
 #include <QDropEvent>
+#include <QStyledItemDelegate>
+
+namespace {
+
+// Room beside the thumbnail for a remark, and under it for the word and two remarks, each of which
+// may take two lines.
+constexpr int kTextWidth = 120;
+constexpr int kTextLines = 5;
+
+// Every tile the same size, whatever its text: the grid stays even, and no remark is cut short.
+class TileDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &) const override
+    {
+        return WordTilesModel::kThumbnail +
+               QSize(kTextWidth, kTextLines * option.fontMetrics.lineSpacing());
+    }
+};
+
+} // namespace
 
 WordTilesView::WordTilesView(QWidget *parent) : QListView(parent)
 {
@@ -14,7 +37,7 @@ WordTilesView::WordTilesView(QWidget *parent) : QListView(parent)
     setUniformItemSizes(true);
     setWordWrap(true);
     setIconSize(WordTilesModel::kThumbnail);
-    setGridSize(WordTilesModel::kThumbnail + QSize(60, 110));
+    setItemDelegate(new TileDelegate(this));
     setSpacing(8);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::DoubleClicked);

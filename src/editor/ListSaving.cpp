@@ -46,7 +46,14 @@ struct PictureJob
     QString target;
     TilePicture picture;
     QString word;
+    QString standing; // the picture file the games would take for the word now, if any
 };
+
+bool sameBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+}
 
 } // namespace
 
@@ -75,13 +82,8 @@ SaveOutcome saveList(const QString &listPath, const QList<WordTile> &tiles, Dial
         // The list's own picture, where the games find it already.
         if (!there.isEmpty() && QFileInfo(there) == QFileInfo(tile.picture.path))
             continue;
-        if (!there.isEmpty() &&
-            !dialogs.question(parent, QStringLiteral("Nella cartella della lista c'è già "
-                                                     "un'immagine per «%1» (%2). Sostituirla?")
-                                          .arg(tile.word, QFileInfo(there).fileName())))
-            continue;
         jobs.append({QDir(pictureFolder).filePath(tile.word + QStringLiteral(".jpg")), tile.picture,
-                     tile.word});
+                     tile.word, there});
     }
 
     const int total = int(jobs.size());
@@ -99,7 +101,19 @@ SaveOutcome saveList(const QString &listPath, const QList<WordTile> &tiles, Dial
                 return {false, QStringLiteral("L'immagine di «%1» non si può più leggere: la lista "
                                               "non è stata salvata.")
                                    .arg(job.word)};
-            if (QString failure = writeWhole(job.target, jpegOf(picture)); !failure.isEmpty())
+            const QByteArray jpeg = jpegOf(picture);
+            if (!job.standing.isEmpty()) {
+                // Written by an earlier save of this very picture, one that failed further on.
+                if (job.standing == job.target && sameBytes(job.standing, jpeg))
+                    continue;
+                if (!dialogs.question(parent,
+                                      QStringLiteral("Nella cartella della lista c'è già "
+                                                     "un'immagine per «%1» (%2). "
+                                                     "Sostituirla?")
+                                          .arg(job.word, QFileInfo(job.standing).fileName())))
+                    continue;
+            }
+            if (QString failure = writeWhole(job.target, jpeg); !failure.isEmpty())
                 return {false, failure};
         }
         progress(std::min(total, first + kPicturesAtOnce), total);

@@ -41,7 +41,9 @@ WordTilesView::WordTilesView(QWidget *parent) : QListView(parent)
     setSpacing(8);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::DoubleClicked);
-    setAcceptDrops(true);
+    // Drops land on the viewport, which takes them only when told so itself.
+    setDragDropMode(QAbstractItemView::DropOnly);
+    viewport()->setAcceptDrops(true);
     setDropIndicatorShown(false);
 }
 

@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -33,6 +34,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThreadPool>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -197,6 +199,49 @@ TEST_F(FormPreparaListaTest, BadPicturesAreRefusedAndNothingChanges)
     EXPECT_EQ(form->document().undoStack().count(), 1); // the word alone
 }
 
+TEST_F(FormPreparaListaTest, PicturesDroppedOnATileAreItsOwn)
+{
+    open();
+    type(QStringLiteral("prato"));
+    type(QStringLiteral("lavagna"));
+    settle();
+    const QString photo = QDir(documents.path()).filePath(QStringLiteral("prato.jpg"));
+    ASSERT_TRUE(writeJpeg(photo, Qt::green));
+    const auto drop = [this](int row, QMimeData &mime) {
+        const QPoint onto = tiles()->visualRect(model().index(row)).center();
+        QDropEvent event(onto, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(onto, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(tiles()->viewport(), &enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QCoreApplication::sendEvent(tiles()->viewport(), &event);
+        EXPECT_TRUE(event.isAccepted());
+        settle();
+    };
+    // A file from the file manager, or from a browser by its local address.
+    QMimeData file;
+    file.setUrls({QUrl::fromLocalFile(photo)});
+    drop(0, file);
+    EXPECT_EQ(model().tile(0).picture.path, photo);
+    // An image from a web page, as data.
+    QMimeData image;
+    QImage pixels(30, 20, QImage::Format_RGB32);
+    pixels.fill(Qt::yellow);
+    image.setImageData(pixels);
+    drop(1, image);
+    EXPECT_EQ(model().tile(1).picture.source, TilePicture::Source::File);
+    EXPECT_EQ(QImage(model().tile(1).picture.path).pixelColor(10, 10), QColor(Qt::yellow));
+    EXPECT_EQ(model().index(1).data(Qt::AccessibleTextRole).toString(),
+              QStringLiteral("lavagna, con immagine"));
+    EXPECT_EQ(model().tile(0).picture.path, photo);
+
+    // Nothing to paste: said, and nothing changes.
+    QGuiApplication::clipboard()->clear();
+    command("IncollaImmagine");
+    EXPECT_EQ(status(),
+              QStringLiteral("Negli appunti non c'è un'immagine: copiane una e riprova."));
+    EXPECT_EQ(form->document().undoStack().count(), 4);
+}
+
 // A picture pasted from the clipboard, half see-through and larger than a saved picture.
 void copyPicture()
 {
@@ -303,8 +348,24 @@ TEST_F(FormPreparaListaTest, AFailedSaveKeepsTheOldListAndTheWork)
     EXPECT_EQ(model().words(), (QStringList{"cane", "lavagna"}));
     EXPECT_TRUE(form->document().isModified());
 
+    // Once the folder can be written, a picture of the teacher's that stands there is kept when
+    // she says No, and the list is saved.
+    ASSERT_TRUE(QDir(folder.filePath("vecchia/jpg/lavagna.jpg")).removeRecursively());
+    writeFile(folder.filePath("vecchia/jpg/Lavagna.png"), "sua");
+    dialogs.answers = {false};
+    command("Salva");
+    ASSERT_EQ(dialogs.shown.size(), 2u) << dialogs.shown.back().text.toStdString();
+    EXPECT_EQ(dialogs.shown[1].text, QStringLiteral("Nella cartella della lista c'è già "
+                                                    "un'immagine per «lavagna» (Lavagna.png). "
+                                                    "Sostituirla?"));
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath("vecchia/jpg/lavagna.jpg")));
+    QFile saved(old.fileName()); // a new file in the old one's place
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("\xEF\xBB\xBF"
+                                          "cane\r\nlavagna\r\n"));
+    EXPECT_FALSE(form->document().isModified());
+
     // The program's own list is never written over: saving it asks for a new place.
-    dialogs.threeWayAnswers = {Answer::No};
     command("Nuova");
     form->document().open(QStringLiteral(ZIBALDO_DATA_DIR "/listaparole.txt"));
     type(QStringLiteral("lavagna"));

@@ -134,6 +134,8 @@ void FormPreparaLista::buildMenus()
 {
     QMenu *list = menuBar()->addMenu(QStringLiteral("&Lista"));
     list->setObjectName(QStringLiteral("Lista"));
+    // A menu is a window of its own: it takes no font from this one by itself.
+    list->setFont(font());
     connect(addCommand(list, "Nuova", QStringLiteral("Nuova"), QKeySequence::New),
             &QAction::triggered, this, &FormPreparaLista::newList);
     connect(addCommand(list, "Apri", QStringLiteral("Apri…"), QKeySequence::Open),
@@ -153,6 +155,7 @@ void FormPreparaLista::buildMenus()
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Modifica"));
     edit->setObjectName(QStringLiteral("Modifica"));
+    edit->setFont(font());
     QUndoStack &undo = document_->undoStack();
     QAction *undoCommand =
         addCommand(edit, "Annulla", QStringLiteral("Annulla"), QKeySequence::Undo);
@@ -326,6 +329,7 @@ bool FormPreparaLista::saveTo(const QString &path)
     QProgressDialog progress(QStringLiteral("Salvo la lista e le sue immagini…"), QString(), 0, 1,
                              this);
     progress.setWindowTitle(kDialogTitle);
+    progress.setFont(font());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);

@@ -13,7 +13,12 @@
 QFont dialogFont(const QWidget *parent, const char *kind)
 {
     const auto *window = parent ? qobject_cast<const DesignWindow *>(parent->window()) : nullptr;
-    return boxFont(window ? window->surface()->scale() : 1.0, QApplication::font(kind));
+    QFont font = boxFont(window ? window->surface()->scale() : 1.0, QApplication::font(kind));
+    // A window of Qt's own widgets, the list editor, sets its readable size itself.
+    if (parent && !window)
+        font.setPixelSize(
+            std::max(QFontInfo(font).pixelSize(), QFontInfo(parent->window()->font()).pixelSize()));
+    return font;
 }
 
 namespace {

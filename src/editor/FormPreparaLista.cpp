@@ -130,6 +130,12 @@ FormPreparaLista::FormPreparaLista(Services &services, const QString &listPath, 
     newWord_->setFocus();
 }
 
+FormPreparaLista::~FormPreparaLista()
+{
+    // Its undo stack, cleared as it goes, tells the window: the window must still be whole.
+    delete document_;
+}
+
 void FormPreparaLista::buildMenus()
 {
     QMenu *list = menuBar()->addMenu(QStringLiteral("&Lista"));
@@ -198,6 +204,7 @@ void FormPreparaLista::addTypedWord()
 {
     const QString refusal = document_->addWord(newWord_->text());
     say(refusal);
+    newWord_->setFocus(); // after "Aggiungi" too: the next word is typed at once
     if (!refusal.isEmpty())
         return;
     // Not clear(), which the field could undo: the next Ctrl+Z is the list's.

@@ -25,6 +25,7 @@ class FormPreparaLista : public QMainWindow
 public:
     // An empty `listPath` starts a new list.
     FormPreparaLista(Services &services, const QString &listPath, QWidget *parent = nullptr);
+    ~FormPreparaLista() override;
 
     ListDocument &document() { return *document_; }
 

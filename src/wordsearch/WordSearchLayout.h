@@ -13,6 +13,7 @@ inline constexpr const char *kRightIcon = "ComandoIconaSi";
 inline constexpr const char *kWrongIcon = "ComandoIconaNo";
 inline constexpr const char *kRightCount = "EtichettaEsatti";
 inline constexpr const char *kWrongCount = "EtichettaErrati";
+inline constexpr const char *kDirections = "lblDirezioni";
 
 namespace wordsearch_layout {
 
@@ -32,9 +33,9 @@ inline constexpr ControlDesign scoreLabel(const char *name, int left, int top, i
             .back = 0x00FFFF00, .fore = kSystemWindowText, .transparent = true};
 }
 
-inline constexpr std::array<ControlDesign, kPictures + 6 + kCells> makeLayout()
+inline constexpr std::array<ControlDesign, kPictures + 7 + kCells> makeLayout()
 {
-    std::array<ControlDesign, kPictures + 6 + kCells> layout{};
+    std::array<ControlDesign, kPictures + 7 + kCells> layout{};
     std::size_t next = 0;
     for (int i = 0; i < kPictures; ++i)
         layout[next++] = {.name = kWordPicture, .index = i, .kind = ControlKind::Image,
@@ -51,6 +52,11 @@ inline constexpr std::array<ControlDesign, kPictures + 6 + kCells> makeLayout()
     layout[next++] = scoreLabel("Label2", 7290, 570, 735, 495, "Errati", 12);
     layout[next++] = scoreLabel(kRightCount, 8130, 60, 975, 615, "quantiesatti", 18);
     layout[next++] = scoreLabel(kWrongCount, 8160, 450, 855, 615, "quantierrati", 18);
+    // Under the picture column, the arrows of the ways the words run; one line, shrunk to fit.
+    layout[next++] = {.name = kDirections, .left = 6240, .top = 6300, .width = 2415,
+                      .height = 375, .text = "→ ↓", .font = {"Arial", 14, true},
+                      .back = 0x00FFFF00, .fore = kSystemWindowText, .align = TextAlign::Centre,
+                      .transparent = true, .shrinkToFit = true};
     // The letter grid: a pitch of 600 for cells 615 wide, so neighbours share their border.
     for (int i = 0; i < kCells; ++i)
         layout[next++] = {.name = kLetterCell, .index = i,

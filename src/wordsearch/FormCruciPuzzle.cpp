@@ -100,7 +100,10 @@ void FormCruciPuzzle::showLevel()
     for (int slot = 0; slot < CruciPuzzleBoard::kWordsPerBoard; ++slot)
         pictures_[std::size_t(slot)]->setVisible(slot < game_.wordsPerBoard());
     const QStringList arrows = game_.directionArrows();
-    surface()->label(kDirections)->setText(arrows.join(u' '));
+    DesignLabel *directions = surface()->label(kDirections);
+    directions->setText(arrows.join(u' '));
+    surface()->moveControl(directions, wordsearch_layout::kPictureLefts[0],
+                           wordsearch_layout::directionsTop(game_.wordsPerBoard()));
     grid_->setAccessibleDescription(QStringLiteral("parole ") + listed(arrows));
 }
 

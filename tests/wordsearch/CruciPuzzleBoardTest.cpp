@@ -210,32 +210,9 @@ TEST_F(CruciPuzzleBoardTest, OnlyWordsOfOneToTenCharactersTakePart)
     EXPECT_EQ(boardLettersOf(QStringLiteral("straße")).length, 6);
 }
 
-TEST_F(CruciPuzzleBoardTest, EasyAndMediumDrawTheirWordCountAndOnlyTheirDirections)
+TEST_F(CruciPuzzleBoardTest, FillLettersSpellingAWordAreDrawnAgainAfterTheFill)
 {
-    // "Facile": six of the ten words; a direction's draw picks right below one half, down above.
-    BoardScript easy(Level::Easy);
-    for (int position = 1; position <= 6; ++position)
-        easy.pick(position, 10);
-    for (int slot = 0; slot < 6; ++slot)
-        easy.attempt(1, slot % 2 ? D::Down : D::Right, slot, 0);
-    build({"A", "B", "C", "D", "E", "F", "G", "H", "I", "L"}, easy.fill(94).draws(), Level::Easy);
-    ASSERT_EQ(board.laidWords.size(), 6u);
-    EXPECT_EQ(board.laidWords[1].direction, int(D::Down));
-    EXPECT_EQ(board.laidWords[2].direction, int(D::Right));
-    EXPECT_EQ(board.cells[50].letter, U'F');
-
-    // "Medio": eight words, up and right the first of its four directions.
-    build({"CANE"},
-          BoardScript(Level::Medium).pick(1, 1).draw(0.0).draw(0.0).draw(0.0).fill(96).draws(),
-          Level::Medium);
-    EXPECT_EQ(board.laidWords.at(0).direction, int(D::UpRight));
-    EXPECT_EQ(readBack(board, 30, -9, 4), QStringLiteral("CANE"));
-    EXPECT_EQ(boardLevel(Level::Medium).words, 8);
-}
-
-TEST_F(CruciPuzzleBoardTest, FillLettersSpellingAListedWordAgainAreDrawnAgainAfterTheFill)
-{
-    // The fill spells CANE on the sixth row: its last fill letter, the E, is drawn again.
+    // A second CANE on the sixth row: its highest fill cell, the E, is drawn again.
     build({"CANE"}, BoardScript()
                         .pick(1, 1)
                         .attempt(4, D::Right, 0, 0)
@@ -246,7 +223,7 @@ TEST_F(CruciPuzzleBoardTest, FillLettersSpellingAListedWordAgainAreDrawnAgainAft
                         .draws());
     EXPECT_EQ(readBack(board, 50, 1, 4), QStringLiteral("CANO"));
 
-    // Backwards, and a new letter that spells it again is drawn once more.
+    // Backwards, and drawn again once more when the new letter spells it again.
     build({"CANE"}, BoardScript()
                         .pick(1, 1)
                         .attempt(4, D::Right, 0, 0)
@@ -256,22 +233,8 @@ TEST_F(CruciPuzzleBoardTest, FillLettersSpellingAListedWordAgainAreDrawnAgainAft
                         .fillWith(U"CT")
                         .draws());
     EXPECT_EQ(readBack(board, 50, 1, 4), QStringLiteral("ENAT"));
-}
 
-TEST_F(CruciPuzzleBoardTest, FillLettersSpellingAnUnsuitableWordAreDrawnAgain)
-{
-    // MERDA read leftwards along the eighth row, its M the highest fill cell.
-    build({"SOLE"}, BoardScript()
-                        .pick(1, 1)
-                        .attempt(4, D::Right, 0, 0)
-                        .fill(66)
-                        .fillWith(U"ADREM")
-                        .fill(25)
-                        .fillWith(U"T")
-                        .draws());
-    EXPECT_EQ(readBack(board, 70, 1, 5), QStringLiteral("ADRET"));
-
-    // Beside a laid word: DIO before the CANE.
+    // An unsuitable word of fill letters and a laid word: DIO before CANE.
     build({"CANE"}, BoardScript()
                         .pick(1, 1)
                         .attempt(4, D::Right, 5, 3)
@@ -285,52 +248,35 @@ TEST_F(CruciPuzzleBoardTest, FillLettersSpellingAnUnsuitableWordAreDrawnAgain)
 
 TEST_F(CruciPuzzleBoardTest, WordsSpelledByTheWordsLettersAloneAreLaidAgainUnlessNoLayoutAvoidsThem)
 {
-    // The C of CANE and the ASA of CASA spell CASA leftwards: the words are laid again.
-    const auto layout = [](BoardScript &script, D caneDirection, int row, int column) {
-        script.attempt(4, D::Right, 0, 0).attempt(4, caneDirection, row, column).fill(92);
-    };
-    BoardScript script;
-    script.pick(1, 2).pick(2, 2);
-    layout(script, D::Down, 0, 4);
-    layout(script, D::Right, 5, 0);
-    build({"CASA", "CANE"}, script.draws());
-    EXPECT_EQ(board.laidWords.at(1).startCell, 50);
+    // The C of CANE and the ASA of CASA spell CASA leftwards: the words are laid again, and after
+    // a few layouts in vain the last one stays.
+    for (int layouts : {1, CruciPuzzleBoard::kNewLayouts + 1}) {
+        BoardScript script;
+        script.pick(1, 2).pick(2, 2);
+        for (int layout = 0; layout < layouts; ++layout)
+            script.attempt(4, D::Right, 0, 0).attempt(4, D::Down, 0, 4).fill(92);
+        if (layouts == 1)
+            script.attempt(4, D::Right, 0, 0).attempt(4, D::Right, 5, 0).fill(92);
+        build({"CASA", "CANE"}, script.draws());
+        EXPECT_EQ(board.laidWords.at(1).startCell, layouts == 1 ? 50 : 4);
+    }
 
-    // After a few layouts in vain, the last stays.
-    BoardScript inVain;
-    inVain.pick(1, 2).pick(2, 2);
-    for (int layouts = 0; layouts <= CruciPuzzleBoard::kNewLayouts; ++layouts)
-        layout(inVain, D::Down, 0, 4);
-    build({"CASA", "CANE"}, inVain.draws());
-    EXPECT_EQ(board.laidWords.at(1).startCell, 4);
-
-    // No layout avoids ERO in ALBERO, RE in FIORE, the E of a word of one letter in both, nor a
-    // palindrome read backwards over its own cells: nothing is drawn again.
-    build({"ALBERO", "ERO", "FIORE", "RE", "E", "ANNA"}, BoardScript()
-                                                             .pick(1, 6)
-                                                             .pick(2, 6)
-                                                             .pick(3, 6)
-                                                             .pick(4, 6)
-                                                             .pick(5, 6)
-                                                             .pick(6, 6)
-                                                             .attempt(6, D::Right, 0, 0)
-                                                             .attempt(3, D::Right, 2, 0)
-                                                             .attempt(5, D::Right, 4, 0)
-                                                             .attempt(2, D::Right, 6, 0)
-                                                             .attempt(1, D::Right, 8, 0)
-                                                             .attempt(4, D::Left, 9, 9)
-                                                             .fill(79)
-                                                             .draws());
-    EXPECT_EQ(board.laidWords.size(), 6u);
-    // But the fill never shows the letter of a word of one letter.
-    build({"E"}, BoardScript()
-                     .pick(1, 1)
-                     .attempt(1, D::Up, 0, 0)
-                     .fillWith(U"EQ")
-                     .fill(97)
-                     .fillWith(U"R")
-                     .draws());
-    EXPECT_EQ(board.cells[1].letter, U'R');
+    // No layout avoids RE in FIORE, or the E of a word of one letter, and a palindrome read
+    // backwards is its own cells: nothing is drawn again. But the fill never shows that E.
+    build({"FIORE", "RE", "E", "ANNA"}, BoardScript()
+                                            .pick(1, 4)
+                                            .pick(2, 4)
+                                            .pick(3, 4)
+                                            .pick(4, 4)
+                                            .attempt(5, D::Right, 0, 0)
+                                            .attempt(2, D::Right, 2, 0)
+                                            .attempt(1, D::Right, 4, 0)
+                                            .attempt(4, D::Left, 9, 9)
+                                            .fillWith(U"E")
+                                            .fill(87)
+                                            .fillWith(U"T")
+                                            .draws());
+    EXPECT_EQ(board.cells[5].letter, U'T');
 }
 
 // Always the first fill letter, Q.

@@ -314,9 +314,10 @@ void BoardGenerator::ClearBoard()
 // exactly. Then the grid is read again, as a new letter may spell another word.
 //
 // The words' own letters may spell one too, where words cross or lie side by side (PALLA across
-// SCARPA and FARFALLA, CASA from the ASA of a CASA and the C of CANE beside it): about one board
-// in fifty at "Difficile". The fill cannot mend that, so the same words are laid again, with new
-// draws after those of the first layout and its fill, at most kNewLayouts times.
+// SCARPA and FARFALLA, CASA from the ASA of a CASA and the C of CANE beside it): one board in
+// some dozens at "Difficile" on the bundled list. The fill cannot mend that, so the same words are
+// laid again, with new draws after those of the first layout and its fill, at most kNewLayouts
+// times.
 //
 // What is not an accident, and is left:
 // - a laid word's own cells, read either way: a palindrome (ANNA) read backwards is no copy;

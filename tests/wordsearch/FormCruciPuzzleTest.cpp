@@ -359,17 +359,6 @@ TEST_F(FormCruciPuzzleTest, AnotherLevelStartsAfreshWithItsPicturesAndArrows)
     PictureBox::waitForPictures();
     EXPECT_EQ(picture("Image1", 0)->pictureFile(),
               program.filePath(QStringLiteral("jpg/LUPO.jpg")));
-
-    random.append(BoardScript(Level::Medium)
-                      .pick(1, 2)
-                      .pick(2, 2)
-                      .attempt(4, D::UpRight, 3, 0)
-                      .attempt(4, D::DownRight, 6, 6)
-                      .fill(92)
-                      .draws());
-    chooseLevel(Level::Medium);
-    expectLevelShown(form, "→ ↓ ↘ ↗", "parole →, ↓, ↘ e ↗", 8);
-    EXPECT_EQ(label("Label1", 3)->text(), QStringLiteral("E"));
 }
 
 TEST_F(FormCruciPuzzleTest, AWindowOpensAtTheClassLevel)

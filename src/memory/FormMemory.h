@@ -34,6 +34,7 @@ protected:
     void startLevel(Level level) override;
 
 private:
+    void layDeck(DeckShape shape) override;
     void showWord(int slot, const QString &word) override;
     void showPicture(int slot, const QString &word) override;
     void setCoverShown(int card, bool shown) override;
@@ -51,6 +52,7 @@ private:
     int cardAt(int position) const;
     QString faceName(int card) const;
     void turnCard(int card);
+    void showNewGame();
 
     Services &services_;
     MemoryGame game_;

@@ -58,12 +58,13 @@ inline constexpr std::array<ControlDesign, kPictures + 7 + kCells> makeLayout()
     layout[next++] = scoreLabel("Label2", 7290, 570, 735, 495, "Errati", 12);
     layout[next++] = scoreLabel(kRightCount, 8130, 60, 975, 615, "quantiesatti", 18);
     layout[next++] = scoreLabel(kWrongCount, 8160, 450, 855, 615, "quantierrati", 18);
-    // The arrows of the ways the words run, in a font that draws all eight alike.
+    // The arrows of the ways the words run, in a font that draws all eight alike; all eight fit
+    // on one line under the two columns of pictures.
     layout[next++] = {.name = kDirections, .left = kPictureLefts[0],
                       .top = directionsTop(kPictures), .width = 2415, .height = 375,
-                      .text = "→ ↓", .font = {"DejaVu Sans", 16, true},
+                      .text = "→ ↓", .font = {"DejaVu Sans", 12, true},
                       .back = 0x00FFFF00, .fore = kSystemWindowText, .align = TextAlign::Centre,
-                      .transparent = true, .shrinkToFit = true};
+                      .transparent = true};
     // The letter grid: a pitch of 600 for cells 615 wide, so neighbours share their border.
     for (int i = 0; i < kCells; ++i)
         layout[next++] = {.name = kLetterCell, .index = i,

@@ -74,7 +74,10 @@ protected:
     void expectLevelShown(FormCruciPuzzle *window, const char *arrows, const char *description,
                           int pictures)
     {
-        EXPECT_EQ(window->surface()->label("lblDirezioni")->text(), QString::fromUtf8(arrows));
+        const DesignLabel *shown = window->surface()->label("lblDirezioni");
+        EXPECT_EQ(shown->text(), QString::fromUtf8(arrows));
+        EXPECT_LE(QFontMetrics(shown->font()).horizontalAdvance(shown->text()), shown->width())
+            << "on one line";
         EXPECT_EQ(window->findChild<GridFocus *>()->accessibleDescription(),
                   QString::fromUtf8(description));
         for (int box = 0; box < CruciPuzzleBoard::kWordsPerBoard; ++box) {

@@ -2,6 +2,7 @@
 #include "FormMemory.h"
 
 #include "MemoryLayout.h"
+#include "MemoryRequirements.h"
 #include "core/LetterText.h"
 #include "platform/Services.h"
 #include "platform/accessibility/Accessibility.h"
@@ -80,6 +81,11 @@ void FormMemory::showNewGame()
 {
     praise_->hide();
     announcer_->announce(QStringLiteral("Nuova partita"));
+}
+
+QString FormMemory::levelRefusal(Level level) const
+{
+    return memoryRefusal(services_.words, level);
 }
 
 void FormMemory::activate()

@@ -32,6 +32,7 @@ protected:
     void activate() override;
     void showLetterForm(LetterForm form) override;
     void startLevel(Level level) override;
+    std::unique_ptr<Worksheet> worksheet() override;
 
 private:
     void showWord(int slot, const QString &word) override;

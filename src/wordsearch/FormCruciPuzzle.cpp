@@ -12,6 +12,7 @@
 #include "platform/design/PraiseBanner.h"
 #include "platform/pictures/PictureBox.h"
 #include "platform/voice/VoiceSwitch.h"
+#include "worksheets/WordSearchSheet.h"
 
 namespace {
 
@@ -76,6 +77,15 @@ void FormCruciPuzzle::showLetterForm(LetterForm form)
 void FormCruciPuzzle::startLevel(Level)
 {
     activate();
+}
+
+std::unique_ptr<Worksheet> FormCruciPuzzle::worksheet()
+{
+    QStringList pictures;
+    for (const LaidWord &laid : game_.board().laidWords)
+        pictures << services_.pictureFor(laid.word);
+    return std::make_unique<WordSearchSheet>(game_.board(), letterForm(), cells_[0]->font(),
+                                             pictures);
 }
 
 QWidget *FormCruciPuzzle::cellWidget(int cell) const

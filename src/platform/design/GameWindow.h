@@ -5,12 +5,16 @@
 #include "core/ClassChoices.h"
 
 #include <QPointer>
+#include <functional>
+#include <memory>
 
 class Dialogs;
 class QMenu;
 struct Services;
+class Worksheet;
 
 // A game's window: its menu bar's "Esci" asks whether to go back to the menu, and Yes says so;
+// "Stampa…" and "Salva PDF…" put the board or deal on paper, painted off the window's thread;
 // "Lettere" and "Livello" choose the letter form and the level the class plays at, kept for the
 // next session; "Voce", a checkable command, turns the voice off and on for the whole session.
 // Escape and the window manager's close ask the same as "Esci"; F10 or Alt takes the keyboard to
@@ -36,6 +40,8 @@ protected:
     virtual void showLetterForm(LetterForm form) = 0;
     // The class chose another level: a new board or deal at once, its counts from the start.
     virtual void startLevel(Level level) = 0;
+    // The sheet of the board or deal on show, for "Stampa…" and "Salva PDF…".
+    virtual std::unique_ptr<Worksheet> worksheet() = 0;
 
     bool asksBeforeClosing() const override { return true; }
     void askToClose() override { askToLeave(); }
@@ -54,11 +60,17 @@ private:
                          void (GameWindow::*choose)(Choice));
     void chooseLetterForm(LetterForm form);
     void chooseLevel(Level level);
+    void askToPrint();
+    void askToSavePdf();
+    // Runs `job` on a thread of its own while the game goes on, and shows the message it returns.
+    void runAside(std::function<QString()> job);
 
     Dialogs &dialogs_;
     ClassChoices &choices_;
     Game game_;
     QString leaveQuestion_;
     QAction *exit_;
+    QAction *print_;
+    QAction *savePdf_;
     QPointer<QWidget> focusBeforeMenuBar_;
 };

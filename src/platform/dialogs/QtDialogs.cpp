@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
 
 QFont dialogFont(const QWidget *parent, const char *kind)
@@ -62,4 +63,27 @@ QString QtDialogs::openFileName(QWidget *parent, const QString &folder, const QS
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
+}
+
+QString QtDialogs::saveFileName(QWidget *parent, const QString &proposed, const QString &filter)
+{
+    // Qt's own dialog, as for opening: it asks before replacing a file, in Italian.
+    QFileDialog dialog(parent, QString(), proposed, filter);
+    dialog.setFont(dialogFont(parent, "QFileDialog"));
+    dialog.setObjectName(QStringLiteral("CommonDialogSalva"));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+bool QtDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setFont(dialogFont(parent, "QPrintDialog"));
+    dialog.setObjectName(QStringLiteral("CommonDialogStampa"));
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/design/Fonts.h"
+#include "platform/design/LetterFonts.h"
 
 #include <QApplication>
 #include <QTemporaryFile>
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     }
     QApplication application(argc, argv);
     installFontSubstitutions();
+    setBundledFontFolder(QStringLiteral(ZIBALDO_DATA_DIR));
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -28,6 +28,7 @@ FormMemory::FormMemory(Services &services, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Zibaldo – Memory"));
     setBackground(0x00800080);
+    surface()->setLetterForm(kWordFace, letterForm());
     for (int slot = 0; slot < kSlots; ++slot) {
         pictureFaces_[std::size_t(slot)] = surface()->picture(kPictureFace, slot);
         wordFaces_[std::size_t(slot)] = surface()->label(kWordFace, slot);

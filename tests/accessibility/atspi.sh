@@ -14,6 +14,8 @@ if [ "${IN_XVFB:-}" = 1 ]; then
   export XDG_RUNTIME_DIR=$runtime
   # Else the bus would write a lasting setting into the user's own configuration.
   export GSETTINGS_BACKEND=memory
+  # The games open at their default letters and levels, whatever this machine's users chose.
+  export XDG_CONFIG_HOME=$runtime/config XDG_CONFIG_DIRS=$runtime/xdg
   cd "$(dirname "$program")" || exit 99
   exec dbus-run-session -- /usr/bin/python3 "$here/atspi_walk.py" "$program"
 fi

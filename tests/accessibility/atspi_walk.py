@@ -158,6 +158,9 @@ letters = [grid.getAccessibleAt(r, c) for r in range(10) for c in range(10)]
 if not all(cell.getRole() == pyatspi.ROLE_TABLE_CELL and len(cell.name) == 1 and
            cell.name.isupper() for cell in letters):
     fail("the cells read %r" % [cell.name for cell in letters[:10]])
+bar = [item.name for item in children(find(search, pyatspi.ROLE_MENU_BAR))]
+if bar[:1] != ["Esci"] or "Lettere: MAIUSCOLO" not in bar or "Livello: Difficile" not in bar:
+    fail("the word search's menu bar reads %r" % bar)
 words = [p.name for p in find_all(search, pyatspi.ROLE_IMAGE)]
 if sum(1 for w in words if w and w not in ("Esatto", "Sbagliato")) < 1:
     fail("the word search's pictures read %r" % words)

@@ -25,7 +25,10 @@
 namespace {
 
 const QString emojiFamily = QStringLiteral("Noto Color Emoji");
-constexpr int pictureSize = 256;
+// The program's picture boxes are about 10:9: a picture of their shape fills them, with no grey
+// bands beside it.
+constexpr int pictureWidth = 280;
+constexpr int pictureHeight = 252;
 constexpr int emojiSize = 200;
 // The font holds a single bitmap strike of this size: drawing at it keeps Qt
 // from resampling, so the one smooth scaling below is the only one.
@@ -151,7 +154,7 @@ QImage drawEmoji(const QString &word, const QString &emoji, const QFont &font)
 QImage drawPicture(const QString &word, const QImage &emoji)
 {
     const int hue = hueOf(word);
-    QImage picture(pictureSize, pictureSize, QImage::Format_RGB32);
+    QImage picture(pictureWidth, pictureHeight, QImage::Format_RGB32);
     picture.fill(QColor::fromHsl(hue, 200, 228));
 
     QPainter painter(&picture);
@@ -161,11 +164,11 @@ QImage drawPicture(const QString &word, const QImage &emoji)
     // A paler disc behind the emoji, like a plate, so it stands out from the tint.
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor::fromHsl(hue, 200, 243));
-    painter.drawEllipse(QPointF(pictureSize / 2.0, pictureSize / 2.0), 118, 118);
+    painter.drawEllipse(QPointF(pictureWidth / 2.0, pictureHeight / 2.0), 118, 118);
 
     const QImage scaled =
         emoji.scaled(emojiSize, emojiSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    painter.drawImage((pictureSize - scaled.width()) / 2, (pictureSize - scaled.height()) / 2,
+    painter.drawImage((pictureWidth - scaled.width()) / 2, (pictureHeight - scaled.height()) / 2,
                       scaled);
     return picture;
 }

@@ -2,7 +2,6 @@
 #include "Poppler.h"
 #include "core/ClassChoices.h"
 #include "core/RandomSource.h"
-#include "core/WordListStore.h"
 #include "memory/FormMemory.h"
 #include "platform/Services.h"
 #include "platform/voice/VoiceSwitch.h"
@@ -10,48 +9,32 @@
 #include "support/ScriptedDialogs.h"
 #include "support/Windows.h"
 #include "wordsearch/FormCruciPuzzle.h"
+#include "worksheets/PaperPage.h"
 
 #include <QAction>
 #include <QDate>
 #include <QDir>
-#include <QFile>
-#include <QMenuBar>
 #include <QPrinter>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <gtest/gtest.h>
 
 namespace {
 
 using Kind = ScriptedDialogs::Kind;
 
-// A game window on the bundled list and pictures, its sheets' commands in its menu bar.
+// The games on the bundled list and pictures; their sheets are painted aside, and the commands
+// come back once a sheet is done.
 class SheetCommandsTest : public ::testing::Test
 {
 protected:
-    SheetCommandsTest()
-    {
-        words.loadWordList(services.programFolder + QStringLiteral("/listaparole.txt"));
-    }
+    SheetCommandsTest() { words.loadWordList(services.programFolder + "/listaparole.txt"); }
     ~SheetCommandsTest() override { discardWindows(); }
 
-    template <typename Form> Form *open()
+    void run(QWidget *form, const char *command)
     {
-        auto *form = new Form(services);
-        form->setAttribute(Qt::WA_DeleteOnClose);
-        form->show();
-        return form;
-    }
-    static QAction *command(QWidget *form, const char *name)
-    {
-        return form->findChild<QAction *>(QString::fromLatin1(name));
-    }
-    // The sheet is painted aside; the commands come back once it is done.
-    static void waitForSheet(QWidget *form)
-    {
-        EXPECT_TRUE(
-            QTest::qWaitFor([form] { return command(form, "mnuSalvaPdf")->isEnabled(); }, 20000));
+        QAction *action = form->findChild<QAction *>(QString::fromLatin1(command));
+        action->trigger();
+        EXPECT_TRUE(QTest::qWaitFor([action] { return action->isEnabled(); }, 20000));
     }
 
     QTemporaryDir folder;
@@ -61,77 +44,60 @@ protected:
     RecordedVoice recorded;
     SwitchableVoice voice{recorded};
     ClassChoices choices;
-    Services services{words, random, dialogs, QStringLiteral(ZIBALDO_DATA_DIR), voice, choices, {}};
+    Services services{words, random, dialogs, ZIBALDO_DATA_DIR, voice, choices, {}};
 };
 
-TEST_F(SheetCommandsTest, SavePdfProposesTodaysSheetInDocumentsAndWritesItOnlyWhenChosen)
+TEST_F(SheetCommandsTest, SavePdfProposesTodaysSheetInDocumentsAndWritesOnlyWhereChosen)
 {
     SKIP_WITHOUT_POPPLER();
-    auto *form = open<FormCruciPuzzle>();
-    QStringList bar;
-    for (QAction *action : form->menuBar()->actions())
-        bar << action->objectName();
-    EXPECT_EQ(bar.mid(0, 3), (QStringList{"mnuEsci", "mnuStampa", "mnuSalvaPdf"}));
-    EXPECT_EQ(command(form, "mnuStampa")->text(), QStringLiteral("Stampa…"));
-    EXPECT_EQ(command(form, "mnuSalvaPdf")->text(), QStringLiteral("Salva PDF…"));
-
-    // Cancelled: nothing written, nothing said.
-    command(form, "mnuSalvaPdf")->trigger();
-    const QString proposed =
-        QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-            .filePath(QStringLiteral("Crucipuzzle ") +
-                      QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")) +
-                      QStringLiteral(".pdf"));
+    auto *form = new FormCruciPuzzle(services);
+    form->show();
+    run(form, "mnuSalvaPdf");
+    const QString today = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].kind, Kind::SaveFile);
-    EXPECT_EQ(dialogs.shown[0].text, proposed + QStringLiteral("|PDF (*.pdf)"));
-    EXPECT_TRUE(command(form, "mnuSalvaPdf")->isEnabled());
+    EXPECT_EQ(dialogs.shown[0].text,
+              QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                      .filePath("Crucipuzzle " + today + ".pdf") +
+                  "|PDF (*.pdf)");
 
-    const QString path = folder.filePath(QStringLiteral("scheda.pdf"));
-    dialogs.fileNames = {path};
-    command(form, "mnuSalvaPdf")->trigger();
-    waitForSheet(form);
-    EXPECT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(pdfInfo(path, QStringLiteral("Pages")), QStringLiteral("2"));
+    dialogs.fileNames = {folder.filePath(QStringLiteral("scheda.pdf"))};
+    run(form, "mnuSalvaPdf");
+    EXPECT_EQ(dialogs.shown.size(), 2u) << "saved without a word";
+    EXPECT_EQ(pdfInfo(folder.filePath(QStringLiteral("scheda.pdf")), "Pages"), "2");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"scheda.pdf"});
 }
 
-TEST_F(SheetCommandsTest, PrintingHonoursThePrintersPageAndAFailingPrinterIsReported)
+TEST_F(SheetCommandsTest, PrintingTakesThePrintersPageAndAFailingPrinterIsReported)
 {
     SKIP_WITHOUT_POPPLER();
-    auto *form = open<FormMemory>();
+    auto *form = new FormMemory(services);
+    form->show();
     const QString path = folder.filePath(QStringLiteral("stampa.pdf"));
-    dialogs.answers = {true};
-    dialogs.printChoices.push_back([&](QPrinter &printer) {
-        EXPECT_EQ(printer.pageLayout().pageSize().id(), QPageSize::A4);
-        EXPECT_EQ(printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(12, 12, 12, 12));
-        printer.setOutputFileName(path);
-        printer.setPageSize(QPageSize(QPageSize::Letter));
-        printer.setPageOrientation(QPageLayout::Landscape);
-        return true;
-    });
-    command(form, "mnuStampa")->trigger();
-    waitForSheet(form);
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].kind, Kind::Question);
-    EXPECT_EQ(dialogs.shown[1].kind, Kind::Print);
-    EXPECT_EQ(pdfInfo(path, QStringLiteral("Pages")), QStringLiteral("4"));
-    EXPECT_TRUE(pdfInfo(path, QStringLiteral("Page size")).startsWith(QStringLiteral("792 x 612")));
-    EXPECT_TRUE(pageText(path, 2).contains(QStringLiteral("Retro")));
+    dialogs.answers = {true, false};
+    dialogs.printChoices = {[&](QPrinter &printer) {
+                                EXPECT_EQ(printer.pageLayout(), defaultPaper());
+                                printer.setOutputFileName(path);
+                                printer.setPageSize(QPageSize(QPageSize::Letter));
+                                printer.setPageOrientation(QPageLayout::Landscape);
+                                return true;
+                            },
+                            [&](QPrinter &printer) {
+                                printer.setOutputFileName(
+                                    folder.filePath(QStringLiteral("manca/stampa.pdf")));
+                                return true;
+                            }};
+    run(form, "mnuStampa");
+    EXPECT_EQ(pdfInfo(path, "Pages"), "4") << "the cards, each page with its backs";
+    EXPECT_TRUE(pdfInfo(path, "Page size").startsWith(QStringLiteral("792 x 612")));
 
-    dialogs.answers = {false};
-    dialogs.printChoices.push_back([&](QPrinter &printer) {
-        printer.setOutputFileName(folder.filePath(QStringLiteral("manca/stampa.pdf")));
-        return true;
-    });
-    command(form, "mnuStampa")->trigger();
-    waitForSheet(form);
+    run(form, "mnuStampa");
     ASSERT_EQ(dialogs.shown.size(), 5u);
     EXPECT_EQ(dialogs.shown[4].kind, Kind::Critical);
     EXPECT_EQ(dialogs.shown[4].text,
               QStringLiteral("La stampa non è riuscita: controllare che la stampante sia accesa e "
                              "collegata, poi riprovare."));
-    EXPECT_EQ(openWindow<FormMemory>(), form);
+    EXPECT_TRUE(form->isVisible()) << "the game goes on";
 }
 
 } // namespace

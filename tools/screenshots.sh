@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots of the four windows under Xvfb at 1280 x 800, by playing the
-# program as a pupil would: docs/title.png, docs/menu.png, docs/wordsearch.png, docs/memory.png.
+# program as a pupil would: docs/title.png, docs/menu.png, docs/wordsearch.png, docs/memory.png;
+# then each game in each letter form and at each level, chosen through the settings a school would
+# write: docs/<game>-<letters>-<level>.png.
 # Usage: tools/screenshots.sh [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,11 +11,43 @@ build=${1:-build}
 
 tools/install-missing.sh imagemagick xvfb xauth xdotool
 
+shot() { sleep "${2:-1}"; xdotool mousemove 1279 799; sleep 0.2; import -window root "docs/$1.png"; }
+
+# One game, $1 (crucipuzzle or memory) at the menu's height $2, in letters $3 at level $4.
+class_shot() {
+  local config
+  config=$(mktemp -d)
+  mkdir "$config/zibaldo"
+  printf '[%s]\nlettere=%s\nlivello=%s\n' "$1" "$3" "$4" >"$config/zibaldo/zibaldo.conf"
+  (cd "$build" && XDG_CONFIG_HOME=$config exec ./zibaldo --senza-voce) &
+  local pid=$!
+  timeout 20 xdotool search --sync --onlyvisible --class zibaldo >/dev/null
+  sleep 1
+  xdotool mousemove 640 700 click 1
+  sleep 1
+  xdotool mousemove 640 "$2" click 1
+  [ "$1" = memory ] && { sleep 1; xdotool mousemove 640 400 click 1; }
+  shot "$1-$3-$4" 1.5
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+  rm -rf "$config"
+}
+
+if [ "${IN_XVFB:-}" = 2 ]; then
+  for letters in maiuscolo minuscolo corsivo; do class_shot crucipuzzle 77 "$letters" difficile; done
+  for level in facile medio; do class_shot crucipuzzle 77 minuscolo "$level"; done
+  for letters in lista maiuscolo minuscolo corsivo; do class_shot memory 180 "$letters" difficile; done
+  for level in facile medio; do class_shot memory 180 corsivo "$level"; done
+  exit 0
+fi
+
 if [ "${IN_XVFB:-}" = 1 ]; then
+  # The design's own choices, whatever this machine's user chose.
+  XDG_CONFIG_HOME=$(mktemp -d)
+  export XDG_CONFIG_HOME
   (cd "$build" && exec ./zibaldo) &
   pid=$!
   trap 'kill "$pid" 2>/dev/null' EXIT
-  shot() { sleep "${2:-1}"; xdotool mousemove 1279 799; sleep 0.2; import -window root "docs/$1.png"; }
   timeout 20 xdotool search --sync --onlyvisible --class zibaldo >/dev/null
   shot title
   xdotool mousemove 640 700 click 1 # anywhere on the title window
@@ -34,4 +68,5 @@ fi
 
 # From a display number of its own: one a server has just left may not be free yet.
 IN_XVFB=1 xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" "$0" "$build"
-echo "written: docs/title.png docs/menu.png docs/wordsearch.png docs/memory.png"
+IN_XVFB=2 xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" "$0" "$build"
+echo "written: docs/title.png docs/menu.png docs/wordsearch.png docs/memory.png and docs/crucipuzzle-*.png docs/memory-*.png"

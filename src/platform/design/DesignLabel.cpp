@@ -2,6 +2,7 @@
 #include "DesignLabel.h"
 
 #include "Colors.h"
+#include "LetterFonts.h"
 #include "platform/accessibility/Accessibility.h"
 
 #include <QPainter>
@@ -60,6 +61,12 @@ void DesignLabel::setBackground(const QColor &color)
     update();
 }
 
+void DesignLabel::setCentredOnLetters(bool centred)
+{
+    centredOnLetters_ = centred;
+    update();
+}
+
 void DesignLabel::setLineWidth(int pixels)
 {
     lineWidth_ = pixels;
@@ -83,5 +90,13 @@ void DesignLabel::paintEvent(QPaintEvent *)
     }
     painter.setPen(foreground_);
     painter.setFont(fittedFont(textArea.width()));
+    if (centredOnLetters_ && !shrinkToFit_) {
+        const QRect band = letterBand(painter.font());
+        const int baseline = textArea.top() + (textArea.height() - band.height()) / 2 - band.top();
+        painter.drawText(QRect(textArea.left(), baseline - painter.fontMetrics().ascent(),
+                               textArea.width(), painter.fontMetrics().height()),
+                         int(alignment_ | Qt::AlignTop), text_);
+        return;
+    }
     painter.drawText(textArea, int(alignment_ | Qt::AlignTop | Qt::TextWordWrap), text_);
 }

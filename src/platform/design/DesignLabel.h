@@ -22,6 +22,11 @@ public:
     void setBackground(const QColor &color);
     void setLineWidth(int pixels);
 
+    // Letters drawn on the middle of the box, by their own band rather than by the font's line: the
+    // school fonts' lines are much taller than their letters. For a label of one line that does not
+    // shrink to fit.
+    void setCentredOnLetters(bool centred);
+
     // The font the text is drawn in across `width` pixels.
     QFont fittedFont(int width) const;
 
@@ -36,5 +41,6 @@ private:
     bool border_;
     bool transparent_;
     bool shrinkToFit_;
+    bool centredOnLetters_ = false;
     int lineWidth_ = 1;
 };

@@ -171,6 +171,9 @@ void DesignSurface::setLetterForm(const char *name, LetterForm form)
         if (placed.widget->objectName() == QLatin1String(name)) {
             placed.letters = form;
             applyFont(placed);
+            if (auto *label = qobject_cast<DesignLabel *>(placed.widget))
+                label->setCentredOnLetters(form == LetterForm::Lowercase ||
+                                           form == LetterForm::Cursive);
         }
     }
 }

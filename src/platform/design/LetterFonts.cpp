@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QFontMetrics>
+#include <algorithm>
 
 namespace {
 
@@ -53,5 +55,16 @@ QFont letterFont(LetterForm form, const QFont &design)
     // The cursive comes in one weight: a bold made up from it would blur its joins.
     if (form == LetterForm::Cursive)
         font.setBold(false);
+    // A box holds a line of the design's font. The school fonts' ascenders and descenders run
+    // longer: from the top of an f to the foot of a g they must fit where the design's line did.
+    const int room = QFontMetrics(design).height();
+    const int band = letterBand(font).height();
+    if (band > room && font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, font.pixelSize() * room / band));
     return font;
+}
+
+QRect letterBand(const QFont &font)
+{
+    return QFontMetrics(font).tightBoundingRect(QStringLiteral("bdfhklgjpqyÈ"));
 }

@@ -4,6 +4,7 @@
 #include "core/ClassChoices.h"
 
 #include <QFont>
+#include <QRect>
 #include <QString>
 
 // Fonts that come with the program, in its folder's fonts/, are read the first time a letter form
@@ -15,3 +16,7 @@ void setBundledFontFolder(const QString &folder);
 // an Italian school cursive whose letters join. Where a form's family is missing, the design's
 // font draws it.
 QFont letterFont(LetterForm form, const QFont &design);
+
+// From the top of the tallest letter to the foot of the lowest, relative to the baseline: where a
+// line of single letters needs room.
+QRect letterBand(const QFont &font);

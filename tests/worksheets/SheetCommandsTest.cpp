@@ -4,19 +4,27 @@
 #include "core/RandomSource.h"
 #include "memory/FormMemory.h"
 #include "platform/Services.h"
+#include "platform/dialogs/QtDialogs.h"
 #include "platform/voice/VoiceSwitch.h"
+#include "support/Files.h"
 #include "support/RecordedVoice.h"
 #include "support/ScriptedDialogs.h"
 #include "support/Windows.h"
 #include "wordsearch/FormCruciPuzzle.h"
 #include "worksheets/PaperPage.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -98,6 +106,40 @@ TEST_F(SheetCommandsTest, PrintingTakesThePrintersPageAndAFailingPrinterIsReport
               QStringLiteral("La stampa non è riuscita: controllare che la stampante sia accesa e "
                              "collegata, poi riprovare."));
     EXPECT_TRUE(form->isVisible()) << "the game goes on";
+}
+
+// Return on the proposed name, then `answer` to the question whether to replace the file, noted
+// in `asked`; after No, the dialog still open is cancelled.
+void saveOverExistingFile(QMessageBox::StandardButton answer, QString &asked)
+{
+    QTimer::singleShot(0, [answer, &asked] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        QTimer::singleShot(0, [answer, &asked, dialog] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            asked = box ? box->text() : QString();
+            if (box)
+                box->button(answer)->click();
+            if (answer == QMessageBox::No)
+                QTimer::singleShot(0, dialog, &QDialog::reject);
+        });
+        QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")),
+                        Qt::Key_Return);
+    });
+}
+
+TEST(SaveDialogTest, AnExistingFileIsChosenOnlyOnceTheDialogHasAskedToReplaceIt)
+{
+    QTemporaryDir folder;
+    const QString existing = folder.filePath(QStringLiteral("Memory 2026-12-08.pdf"));
+    writeFile(existing, "%PDF-1.4");
+    QtDialogs dialogs;
+    QString asked;
+    saveOverExistingFile(QMessageBox::No, asked);
+    EXPECT_EQ(dialogs.saveFileName(nullptr, existing, QStringLiteral("PDF (*.pdf)")), QString());
+    EXPECT_TRUE(asked.contains(QStringLiteral("Memory 2026-12-08.pdf")));
+    saveOverExistingFile(QMessageBox::Yes, asked);
+    EXPECT_EQ(dialogs.saveFileName(nullptr, existing, QStringLiteral("PDF (*.pdf)")), existing);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPushButton>
@@ -68,7 +69,9 @@ QString QtDialogs::openFileName(QWidget *parent, const QString &folder, const QS
 QString QtDialogs::saveFileName(QWidget *parent, const QString &proposed, const QString &filter)
 {
     // Qt's own dialog, as for opening: it asks before replacing a file, in Italian.
-    QFileDialog dialog(parent, QString(), proposed, filter);
+    const QFileInfo file(proposed);
+    QFileDialog dialog(parent, QString(), file.absolutePath(), filter);
+    dialog.selectFile(file.fileName());
     dialog.setFont(dialogFont(parent, "QFileDialog"));
     dialog.setObjectName(QStringLiteral("CommonDialogSalva"));
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);

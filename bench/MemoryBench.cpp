@@ -14,6 +14,7 @@ namespace {
 class UnseenBoard final : public MemoryView
 {
 public:
+    void layDeck(DeckShape) override {}
     void showWord(int, const QString &) override {}
     void showPicture(int, const QString &) override {}
     void setCoverShown(int, bool) override {}
@@ -23,23 +24,36 @@ public:
     void showPraise(const QString &) override {}
 };
 
+// The levels' order in the menu: "Facile", "Medio", "Difficile".
+void everyLevel(benchmark::internal::Benchmark *benchmark)
+{
+    for (std::size_t level = 0; level < levelsOf().size(); ++level)
+        benchmark->Arg(std::int64_t(level));
+}
+
+Level levelOf(const benchmark::State &state)
+{
+    return levelsOf()[std::size_t(state.range(0))];
+}
+
 void dealMemoryCards(benchmark::State &state)
 {
     BundledProgram program;
     UnseenBoard board;
-    MemoryGame game(board, program.random, program.words, program.voice);
+    MemoryGame game(board, program.random, program.words, program.voice, levelOf(state));
     for (auto _ : state) {
         game.restart();
         benchmark::DoNotOptimize(game.positionOf(0));
     }
 }
-BENCHMARK(dealMemoryCards)->Unit(benchmark::kMicrosecond);
+BENCHMARK(dealMemoryCards)->Apply(everyLevel)->Unit(benchmark::kMicrosecond);
 
-// A deal as the pupil sees it on a 1280 x 1024 screen: twelve pictures decoded into their boxes
-// and the whole window painted.
+// A deal as the pupil sees it on a 1280 x 1024 screen: its pictures decoded into their boxes and
+// the whole window painted.
 void dealMemoryWindowWithPictures(benchmark::State &state)
 {
     BundledProgram program;
+    program.choices.setLevel(Game::Memory, levelOf(state));
     auto *form = new FormMemory(program.services);
     form->resize(1280, 1024);
     form->show();
@@ -48,7 +62,7 @@ void dealMemoryWindowWithPictures(benchmark::State &state)
         restart->click();
         // Decoded the first time a word is dealt, from the session's cache afterwards.
         PictureBox::waitForPictures();
-        for (int slot = 0; slot < kSlots; ++slot) {
+        for (int slot = 0; slot < form->game().shape().pairs(); ++slot) {
             if (form->surface()->picture("Image1", slot)->content() != PictureBox::Content::Picture)
                 state.SkipWithError("a bundled picture did not load");
         }
@@ -56,6 +70,6 @@ void dealMemoryWindowWithPictures(benchmark::State &state)
     }
     delete form;
 }
-BENCHMARK(dealMemoryWindowWithPictures)->Unit(benchmark::kMillisecond);
+BENCHMARK(dealMemoryWindowWithPictures)->Apply(everyLevel)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -4,7 +4,8 @@
 #include "core/ClassChoices.h"
 
 // The memory cards: 12 word slots, each with a picture card (its slot number) and a word card (its
-// slot number + 12). They lie on a grid of 4 rows by 6 columns, positions numbered row by row.
+// slot number + 12). They lie on a grid of at most 4 rows by 6 columns, positions numbered row by
+// row.
 
 inline constexpr int kSlots = 12;
 inline constexpr int kCards = 2 * kSlots;
@@ -36,6 +37,8 @@ struct DeckShape
     constexpr int pairs() const { return cards() / 2; }
 };
 
+inline constexpr DeckShape kFullDeck = {kCards / kGridColumns, kGridColumns};
+
 constexpr DeckShape deckShapeOf(Level level)
 {
     switch (level) {
@@ -46,5 +49,17 @@ constexpr DeckShape deckShapeOf(Level level)
     case Level::Hard:
         break;
     }
-    return {kCards / kGridColumns, kGridColumns};
+    return kFullDeck;
+}
+
+// A smaller deck plays the first slots: card `index` of the deck, in card order, is one of their
+// picture cards and then one of their word cards. The full deck's cards are its card numbers.
+constexpr int deckCard(int index, DeckShape shape)
+{
+    return index < shape.pairs() ? index : kSlots + index - shape.pairs();
+}
+
+constexpr bool isInDeck(int card, DeckShape shape)
+{
+    return slotOf(card) < shape.pairs();
 }

@@ -20,9 +20,9 @@
 FormMemory::FormMemory(Services &services, QWidget *parent)
     : GameWindow(kMemoryForm, kMemoryLayout, services, Game::Memory,
                  QStringLiteral("vuoi tornare al menù? "), parent),
-      services_(services), game_(*this, services.random, services.words, services.voice),
+      services_(services), game_(*this, services.random, services.words, services.voice, level()),
       pauseTimer_(new QTimer(this)), praise_(new PraiseBanner(surface())),
-      grid_(new GridFocus(kCards / kGridColumns, kGridColumns, *this, QAccessible::Button,
+      grid_(new GridFocus(game_.shape().rows, game_.shape().columns, *this, QAccessible::Button,
                           GridFocus::Frame::Around, surface())),
       announcer_(new Announcer(surface()))
 {
@@ -41,12 +41,10 @@ FormMemory::FormMemory(Services &services, QWidget *parent)
         connect(covers_[std::size_t(card)], &DesignControl::clicked, this, &FormMemory::turnCard);
     }
 
-    // The praise belongs to the game just ended, not to the new deal.
     DesignButton *restart = surface()->button(kRestart);
     connect(restart, &QPushButton::clicked, this, [this] {
-        praise_->hide();
         game_.restart();
-        announcer_->announce(QStringLiteral("Nuova partita"));
+        showNewGame();
     });
     grid_->setAccessibleName(QStringLiteral("carte"));
     // Screen readers hear the praise from the announcer.
@@ -69,13 +67,21 @@ FormMemory::~FormMemory()
 void FormMemory::showLetterForm(LetterForm form)
 {
     surface()->setLetterForm(kWordFace, form);
-    for (int slot = 0; slot < kSlots; ++slot)
+    for (int slot = 0; slot < game_.shape().pairs(); ++slot)
         showWord(slot, game_.words()[std::size_t(slot)]);
 }
 
-void FormMemory::startLevel(Level)
+void FormMemory::startLevel(Level level)
 {
-    game_.restart();
+    game_.changeLevel(level);
+    showNewGame();
+}
+
+// The praise belongs to the game just ended, not to the new deal.
+void FormMemory::showNewGame()
+{
+    praise_->hide();
+    announcer_->announce(QStringLiteral("Nuova partita"));
 }
 
 // The pairs in play at the level, with the backs if the class prints on both sides.
@@ -127,8 +133,8 @@ QString FormMemory::cellName(int position) const
     if (game_.isFaceUp(card))
         return faceName(card);
     return QStringLiteral("carta coperta, riga %1 colonna %2")
-        .arg(position / kGridColumns + 1)
-        .arg(position % kGridColumns + 1);
+        .arg(position / grid_->columns() + 1)
+        .arg(position % grid_->columns() + 1);
 }
 
 void FormMemory::turnCard(int card)
@@ -152,6 +158,16 @@ QWidget *FormMemory::faceOf(int card) const
     return wordFaces_[std::size_t(slotOf(card))];
 }
 
+void FormMemory::layDeck(DeckShape shape)
+{
+    grid_->setShape(shape.rows, shape.columns);
+    for (int slot = 0; slot < kSlots; ++slot) {
+        const bool dealt = slot < shape.pairs();
+        pictureFaces_[std::size_t(slot)]->setVisible(dealt);
+        wordFaces_[std::size_t(slot)]->setVisible(dealt);
+    }
+}
+
 void FormMemory::showWord(int slot, const QString &word)
 {
     wordFaces_[std::size_t(slot)]->setText(writtenIn(letterForm(), word));
@@ -170,7 +186,7 @@ void FormMemory::setCoverShown(int card, bool shown)
 
 void FormMemory::moveCard(int card, int position)
 {
-    const GridPlace place = gridPlace(position);
+    const GridPlace place = gridPlace(position, game_.shape());
     surface()->moveControl(covers_[std::size_t(card)], place.left, place.top);
     surface()->moveControl(faceOf(card), place.left, place.top);
     grid_->cellChanged(position);

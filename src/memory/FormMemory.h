@@ -35,6 +35,7 @@ protected:
     std::unique_ptr<Worksheet> worksheet() override;
 
 private:
+    void layDeck(DeckShape shape) override;
     void showWord(int slot, const QString &word) override;
     void showPicture(int slot, const QString &word) override;
     void setCoverShown(int card, bool shown) override;
@@ -52,6 +53,7 @@ private:
     int cardAt(int position) const;
     QString faceName(int card) const;
     void turnCard(int card);
+    void showNewGame();
 
     Services &services_;
     MemoryGame game_;

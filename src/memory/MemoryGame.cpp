@@ -9,8 +9,8 @@
 #include <algorithm>
 
 MemoryGame::MemoryGame(MemoryView &view, RandomSource &random, const WordListStore &words,
-                       Voice &voice)
-    : view_(view), random_(random), store_(words), voice_(voice)
+                       Voice &voice, Level level)
+    : view_(view), random_(random), store_(words), voice_(voice), shape_(deckShapeOf(level))
 {}
 
 PlayPhase MemoryGame::phase() const
@@ -35,27 +35,38 @@ void MemoryGame::restart()
     state_.clicksAccepted = true;
 }
 
+void MemoryGame::changeLevel(Level level)
+{
+    shape_ = deckShapeOf(level);
+    activate();
+}
+
 void MemoryGame::deal()
 {
-    words_ = drawDealWords(random_, store_);
-    for (int slot = 0; slot < kSlots; ++slot) {
+    words_ = drawDealWords(random_, store_, shape_);
+    view_.layDeck(shape_);
+    for (int slot = 0; slot < shape_.pairs(); ++slot) {
         view_.showWord(slot, words_[std::size_t(slot)]);
         view_.showPicture(slot, words_[std::size_t(slot)]);
     }
     state_.firstTurned = false;
     state_.moveCount = 0;
+    faceUp_.fill(false);
     for (int card = 0; card < kCards; ++card)
-        setFaceUp(card, false);
+        view_.setCoverShown(card, isInDeck(card, shape_));
     view_.setPauseRunning(false);
 
-    places_ = shuffleCards(random_);
-    for (int card = 0; card < kCards; ++card)
+    places_ = shuffleCards(random_, shape_);
+    for (int index = 0; index < shape_.cards(); ++index) {
+        const int card = deckCard(index, shape_);
         view_.moveCard(card, places_[std::size_t(card)]);
+    }
 }
 
 void MemoryGame::coverClicked(int card)
 {
-    if (!state_.clicksAccepted || card < 0 || card >= kCards || isFaceUp(card))
+    if (!state_.clicksAccepted || card < 0 || card >= kCards || !isInDeck(card, shape_) ||
+        isFaceUp(card))
         return;
     setFaceUp(card, true);
     // A picture is left for the pupil to name. A pair's word is said as soon as its second card is
@@ -87,17 +98,13 @@ void MemoryGame::pauseOver()
     view_.setMoveCaption(QStringLiteral("mosse = ") + numberToText(state_.moveCount));
     state_.clicksAccepted = true;
     state_.firstTurned = false;
-    if (allFaceUp()) {
+    // Only the deck's cards ever turn up.
+    if (std::count(faceUp_.begin(), faceUp_.end(), true) == shape_.cards()) {
         const QString praise =
             QStringLiteral("Bravo! Hai finito in %1 mosse").arg(state_.moveCount);
         voice_.say(praise);
         view_.showPraise(praise);
     }
-}
-
-bool MemoryGame::allFaceUp() const
-{
-    return std::all_of(faceUp_.begin(), faceUp_.end(), [](bool up) { return up; });
 }
 
 void MemoryGame::setFaceUp(int card, bool up)

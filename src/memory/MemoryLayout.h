@@ -21,9 +21,15 @@ struct GridPlace
     int left;
 };
 
-constexpr GridPlace gridPlace(int position)
+// A smaller deck keeps the cards' size and gaps, centred on the full deck's grid.
+constexpr GridPlace gridPlace(int position, DeckShape shape = kFullDeck)
 {
-    return {240 + 1200 * (position / kGridColumns), 120 + 1320 * (position % kGridColumns)};
+    constexpr int kRowStep = 1200;
+    constexpr int kColumnStep = 1320;
+    const int top = 240 + kRowStep * (kFullDeck.rows - shape.rows) / 2;
+    const int left = 120 + kColumnStep * (kFullDeck.columns - shape.columns) / 2;
+    return {top + kRowStep * (position / shape.columns),
+            left + kColumnStep * (position % shape.columns)};
 }
 
 // The memory window's controls, front to back: the covers come before the faces they hide.

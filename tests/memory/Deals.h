@@ -2,19 +2,21 @@
 #pragma once
 
 #include "core/WordListStore.h"
+#include "memory/CardGrid.h"
 #include "support/ScriptedRandom.h"
 #include "support/WordLists.h"
 
 #include <vector>
 
-// The draws of one deal from a list of twelve words: slot k gets word k + 1 and card c lies on
-// grid position c, so picture cards fill the top two rows and word cards the bottom two.
-inline std::vector<double> dealInOrder()
+// The draws of one deal from a list of twelve words: slot k gets word k + 1 and the deck's cards
+// lie on the grid in card order, so picture cards fill the first half of the positions and word
+// cards the second.
+inline std::vector<double> dealInOrder(DeckShape shape = kFullDeck)
 {
     std::vector<double> draws;
-    for (int slot = 0; slot < 12; ++slot)
+    for (int slot = 0; slot < shape.pairs(); ++slot)
         draws.push_back((slot + 0.5) / 12);
-    draws.insert(draws.end(), 24, 0.0);
+    draws.insert(draws.end(), std::size_t(shape.cards()), 0.0);
     return draws;
 }
 

@@ -3,6 +3,7 @@
 #include "core/ClassChoices.h"
 #include "memory/Deals.h"
 #include "platform/Services.h"
+#include "platform/accessibility/GridFocus.h"
 #include "platform/design/DesignButton.h"
 #include "platform/design/DesignLabel.h"
 #include "platform/design/DesignSurface.h"
@@ -13,6 +14,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/Windows.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -53,6 +55,20 @@ protected:
     QString caption() const { return form->surface()->label("Label3")->text(); }
     QAction *voiceCommand() const { return form->findChild<QAction *>("mnuVoce"); }
     QLabel *praise() const { return form->findChild<QLabel *>("PraiseBanner"); }
+    QAccessibleTableInterface *readersTable() const
+    {
+        return QAccessible::queryAccessibleInterface(form->findChild<GridFocus *>())
+            ->tableInterface();
+    }
+    // A choice of the menus "Lettere" and "Livello", by its caption.
+    void choose(const QString &caption) const
+    {
+        for (QAction *choice : form->findChildren<QAction *>()) {
+            if (choice->text() == caption && choice->isCheckable())
+                return choice->trigger();
+        }
+        ADD_FAILURE() << "no choice " << caption.toStdString();
+    }
     void finishGame() const
     {
         for (int slot = 0; slot < kSlots; ++slot) {
@@ -249,5 +265,70 @@ TEST_F(FormMemoryTest, AFinishedGameIsPraisedOverTheBoardForThreeSeconds)
     EXPECT_FALSE(praise()->isVisible());
     EXPECT_EQ(caption(), QStringLiteral("mosse =  12"));
 }
+
+TEST_F(FormMemoryTest, ALetterFormRedrawsTheSameDealAndTheWordsAreStillSaidAsListed)
+{
+    show();
+    click(0);
+    click(12);
+    endPause();
+    click(1);
+
+    choose(QStringLiteral("MAIUSCOLO"));
+    EXPECT_EQ(form->surface()->label("Label1", 11)->text(), QStringLiteral("NAVE"));
+    click(13);
+    EXPECT_EQ(recorded.said, (std::vector<QString>{"cane", "gatto"}));
+    EXPECT_EQ(readersTable()->cellAt(2, 1)->text(QAccessible::Name), QStringLiteral("gatto"));
+    endPause();
+    EXPECT_EQ(random.used(), 36u);
+    EXPECT_EQ(caption(), QStringLiteral("mosse =  2"));
+}
+
+class FormMemoryLevelTest : public FormMemoryTest, public ::testing::WithParamInterface<Level>
+{
+};
+
+TEST_P(FormMemoryLevelTest, ASmallerDeckLiesCentredOnTheFullGridInCardsOfTheSameSize)
+{
+    const DeckShape shape = deckShapeOf(GetParam());
+    random = dealsInOrder(1);
+    random.append(dealInOrder(shape));
+    show();
+    QRect fullGrid;
+    for (int card = 0; card < kCards; ++card)
+        fullGrid |= cover(card)->geometry();
+    const QRect firstCard = cover(0)->geometry();
+    const QPoint steps = cover(7)->pos() - firstCard.topLeft();
+    click(0);
+    click(12);
+    endPause();
+
+    choose(levelCaption(GetParam()));
+    EXPECT_EQ(random.used(), random.scripted());
+    EXPECT_EQ(caption(), QStringLiteral("mosse = 0"));
+    QRect deck;
+    for (int card = 0; card < kCards; ++card) {
+        QWidget *face =
+            form->surface()->control(isPictureCard(card) ? "Image1" : "Label1", slotOf(card));
+        const bool dealt = isInDeck(card, shape);
+        EXPECT_EQ(cover(card)->isVisible(), dealt) << "card " << card;
+        EXPECT_EQ(face->isVisible(), dealt) << "card " << card;
+        if (dealt) {
+            EXPECT_EQ(face->geometry(), cover(card)->geometry()) << "card " << card;
+            deck |= cover(card)->geometry();
+        }
+    }
+    EXPECT_EQ(cover(0)->size(), firstCard.size());
+    EXPECT_EQ(cover(shape.columns + 1)->pos() - cover(0)->pos(), steps);
+    EXPECT_NEAR(deck.center().x(), fullGrid.center().x(), 1);
+    EXPECT_NEAR(deck.center().y(), fullGrid.center().y(), 1);
+
+    // The keyboard's grid and the screen reader's table have the deal's rows and columns.
+    EXPECT_EQ(readersTable()->rowCount(), shape.rows);
+    EXPECT_EQ(readersTable()->columnCount(), shape.columns);
+}
+
+INSTANTIATE_TEST_SUITE_P(SmallerDecks, FormMemoryLevelTest,
+                         ::testing::Values(Level::Easy, Level::Medium));
 
 } // namespace

@@ -17,7 +17,7 @@ TEST(DrawDealWords, TwelveWordsAreAllDealtAndARepeatedPickIsDrawnAgain)
 {
     ScriptedRandom random{pick(3), pick(3), pick(1), pick(12), pick(1), pick(2),  pick(4),
                           pick(5), pick(6), pick(7), pick(8),  pick(9), pick(10), pick(11)};
-    const SlotWords dealt = drawDealWords(random, storeOf(kTwelveWords));
+    const SlotWords dealt = drawDealWords(random, storeOf(kTwelveWords), kFullDeck);
     EXPECT_EQ(random.used(), 14u);
     EXPECT_EQ(dealt, (SlotWords{"topo", "cane", "nave", "gatto", "mela", "pera", "uva", "rana",
                                 "ape", "orso", "lupo", "fico"}));
@@ -26,7 +26,7 @@ TEST(DrawDealWords, TwelveWordsAreAllDealtAndARepeatedPickIsDrawnAgain)
 TEST(DrawDealWords, AShortListFillsWhatItCanInsteadOfDrawingForEver)
 {
     ScriptedRandom random{0.9, 0.9, 0.1, 0.5};
-    EXPECT_EQ(drawDealWords(random, storeOf({"cane", "gatto", "topo"})),
+    EXPECT_EQ(drawDealWords(random, storeOf({"cane", "gatto", "topo"}), kFullDeck),
               (SlotWords{"topo", "cane", "gatto"}));
     EXPECT_EQ(random.used(), 4u);
 }
@@ -59,7 +59,7 @@ TEST(ShuffleCards, APlacedStartCardGivesWayToTheNextWrappingFromTheLastToTheFirs
                           0,
                           0,
                           0};
-    const CardPlaces places = shuffleCards(random);
+    const CardPlaces places = shuffleCards(random, kFullDeck);
     EXPECT_EQ(random.used(), 24u);
     EXPECT_EQ(places[23], 0);
     EXPECT_EQ(places[0], 1);
@@ -71,7 +71,7 @@ TEST(ShuffleCards, EveryShuffleGivesEachPositionExactlyOneCard)
 {
     for (std::uint64_t seed = 1; seed <= 500; ++seed) {
         ProgramRandom random(seed);
-        CardPlaces places = shuffleCards(random);
+        CardPlaces places = shuffleCards(random, kFullDeck);
         std::sort(places.begin(), places.end());
         for (int position = 0; position < kCards; ++position)
             ASSERT_EQ(places[std::size_t(position)], position) << "seed " << seed;

@@ -13,6 +13,7 @@ namespace {
 class SeenBoard final : public MemoryView
 {
 public:
+    DeckShape deck{};
     SlotWords words, pictures;
     std::array<bool, kCards> coverShown{};
     std::array<int, kCards> places{};
@@ -20,6 +21,7 @@ public:
     QString caption = QStringLiteral("Label3");
     std::vector<QString> praises;
 
+    void layDeck(DeckShape shape) override { deck = shape; }
     void showWord(int slot, const QString &w) override { words[std::size_t(slot)] = w; }
     void showPicture(int slot, const QString &w) override { pictures[std::size_t(slot)] = w; }
     void setCoverShown(int card, bool shown) override { coverShown[std::size_t(card)] = shown; }
@@ -235,6 +237,45 @@ TEST_F(MemoryGameTest, TheLastPairPraisesThePupilWithTheMovesWhenItsPauseEnds)
     EXPECT_EQ(board.praises.back(), QStringLiteral("Bravo! Hai finito in 12 mosse"));
     EXPECT_EQ(board.praises.size(), 2u);
 }
+
+class MemoryLevelTest : public ::testing::TestWithParam<Level>
+{
+};
+
+TEST_P(MemoryLevelTest, ADealLaysTheLevelsCardsAndIsPlayedToThePraise)
+{
+    const DeckShape shape = deckShapeOf(GetParam());
+    const WordListStore words = storeOf(kTwelveWords);
+    ScriptedRandom random(dealInOrder(shape));
+    SeenBoard board;
+    RecordedVoice voice;
+    MemoryGame game(board, random, words, voice, GetParam());
+    game.activate();
+    EXPECT_EQ(random.used(), random.scripted());
+    EXPECT_EQ(board.deck.cards(), shape.cards());
+    for (int card = 0; card < kCards; ++card) {
+        const int slot = slotOf(card);
+        const bool dealt = slot < shape.pairs();
+        EXPECT_EQ(board.coverShown[std::size_t(card)], dealt) << "card " << card;
+        const int inOrder = isPictureCard(card) ? slot : shape.pairs() + slot;
+        EXPECT_EQ(game.positionOf(card), dealt ? inOrder : -1) << "card " << card;
+        if (!dealt)
+            game.coverClicked(card); // refused: out of the deal
+    }
+    EXPECT_EQ(game.phase(), PlayPhase::WaitingForFirstCard);
+
+    for (int slot = 0; slot < shape.pairs(); ++slot) {
+        EXPECT_TRUE(board.praises.empty());
+        game.coverClicked(slot);
+        game.coverClicked(slot + kSlots);
+        game.pauseOver();
+    }
+    const QString praise = QStringLiteral("Bravo! Hai finito in %1 mosse").arg(shape.pairs());
+    EXPECT_EQ(board.praises, std::vector<QString>{praise});
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLevel, MemoryLevelTest,
+                         ::testing::Values(Level::Easy, Level::Medium, Level::Hard));
 
 TEST_F(MemoryGameTest, TheMoveCountStopsAtItsLargestValue)
 {

@@ -114,8 +114,14 @@ AccessibleGrid::AccessibleGrid(GridFocus *grid) : QAccessibleWidget(grid, QAcces
 
 AccessibleGrid::~AccessibleGrid()
 {
+    forgetCells();
+}
+
+void AccessibleGrid::forgetCells() const
+{
     for (QAccessible::Id id : cells_)
         QAccessible::deleteAccessibleInterface(id);
+    cells_.clear();
 }
 
 AccessibleGrid *AccessibleGrid::of(GridFocus *grid)
@@ -149,6 +155,12 @@ void AccessibleGrid::cellFocused(int cell)
     }
 }
 
+void AccessibleGrid::shapeChanged()
+{
+    QAccessibleEvent event(this, QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&event);
+}
+
 void *AccessibleGrid::interface_cast(QAccessible::InterfaceType type)
 {
     if (type == QAccessible::TableInterface)
@@ -173,7 +185,9 @@ QAccessibleInterface *AccessibleGrid::child(int index) const
 {
     if (index < 0 || index >= childCount())
         return nullptr;
-    if (cells_.empty()) {
+    // The grid may have taken another shape since, even while no reader listened.
+    if (int(cells_.size()) != childCount()) {
+        forgetCells();
         for (int cell = 0; cell < childCount(); ++cell)
             cells_.push_back(
                 QAccessible::registerAccessibleInterface(new AccessibleGridCell(grid(), cell)));

@@ -20,6 +20,8 @@ public:
     GridFocus *grid() const;
     void cellChanged(int cell);
     void cellFocused(int cell);
+    // The grid has other rows and columns: readers are told to read its cells again.
+    void shapeChanged();
 
     void *interface_cast(QAccessible::InterfaceType type) override;
     QRect rect() const override;
@@ -51,6 +53,8 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent *) override {}
 
 private:
-    // The cells are made when first asked for and live as long as the table.
+    void forgetCells() const;
+
+    // The cells are made when first asked for and live as long as the grid's number of cells.
     mutable std::vector<QAccessible::Id> cells_;
 };

@@ -61,6 +61,20 @@ void GridFocus::setCurrent(int cell)
         tellReadersOfFocus();
 }
 
+void GridFocus::setShape(int rows, int columns)
+{
+    if (rows == rows_ && columns == columns_)
+        return;
+    rows_ = rows;
+    columns_ = columns;
+    current_ = 0;
+    emit currentChanged();
+    if (auto *grid = AccessibleGrid::of(this))
+        grid->shapeChanged();
+    if (hasFocus())
+        tellReadersOfFocus();
+}
+
 QRect GridFocus::cellRect(int cell) const
 {
     const QWidget *control = cells_.cellWidget(cell);

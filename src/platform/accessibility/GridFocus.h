@@ -42,6 +42,8 @@ public:
 
     int rows() const { return rows_; }
     int columns() const { return columns_; }
+    // Other rows and columns, from their first cell.
+    void setShape(int rows, int columns);
     int current() const { return current_; }
     void setCurrent(int cell);
     GridCells &cells() const { return cells_; }

@@ -2,13 +2,17 @@
 #include "DesignLabel.h"
 
 #include "Colors.h"
+#include "FittedText.h"
 #include "LetterFonts.h"
 #include "platform/accessibility/Accessibility.h"
 
+#include <QEvent>
 #include <QPainter>
-#include <algorithm>
 
 namespace {
+
+// Of the label's width, on each side of a fitted text.
+constexpr qreal kMarginShare = 0.08;
 
 Qt::Alignment horizontalAlignment(TextAlign align)
 {
@@ -29,19 +33,12 @@ DesignLabel::DesignLabel(const ControlDesign &design, QWidget *parent)
     : DesignControl(parent), text_(QString::fromUtf8(design.text)),
       background_(colorFromStored(design.back)), foreground_(colorFromStored(design.fore)),
       alignment_(horizontalAlignment(design.align)), border_(design.border),
-      transparent_(design.transparent), shrinkToFit_(design.shrinkToFit)
-{}
-
-QFont DesignLabel::fittedFont(int width) const
+      transparent_(design.transparent), shrinkToFit_(design.shrinkToFit), designFont_(font())
 {
-    QFont fitted = font();
-    if (!shrinkToFit_ || fitted.pixelSize() <= 0)
-        return fitted;
-    const int smallest = std::max(1, fitted.pixelSize() / 2);
-    while (fitted.pixelSize() > smallest && QFontMetrics(fitted).horizontalAdvance(text_) > width)
-        fitted.setPixelSize(fitted.pixelSize() - 1);
-    return fitted;
+    fitText();
 }
+
+DesignLabel::~DesignLabel() = default;
 
 void DesignLabel::setText(const QString &text)
 {
@@ -49,6 +46,7 @@ void DesignLabel::setText(const QString &text)
         return;
     const QString before = text_;
     text_ = text;
+    fitText();
     update();
     notifyTextChanged(this, before, text_);
 }
@@ -73,6 +71,37 @@ void DesignLabel::setLineWidth(int pixels)
     update();
 }
 
+void DesignLabel::fitText()
+{
+    if (!shrinkToFit_)
+        return;
+    const qreal margin = kMarginShare * width();
+    fitted_ = std::make_unique<FittedText>(
+        text_, designFont_, QRectF(rect()).adjusted(margin, margin, -margin, -margin));
+    // Qt drops a font equal to the one a widget has without a word. The fitted font carries a
+    // setting no design font makes, so that every design font set later comes through as a change.
+    QFont drawnIn = fitted_->font();
+    drawnIn.setKerning(drawnIn.kerning());
+    settingFittedFont_ = true;
+    setFont(drawnIn);
+    settingFittedFont_ = false;
+}
+
+void DesignLabel::resizeEvent(QResizeEvent *event)
+{
+    fitText();
+    DesignControl::resizeEvent(event);
+}
+
+void DesignLabel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange && shrinkToFit_ && !settingFittedFont_) {
+        designFont_ = font();
+        fitText();
+    }
+    DesignControl::changeEvent(event);
+}
+
 void DesignLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -89,8 +118,11 @@ void DesignLabel::paintEvent(QPaintEvent *)
         textArea.adjust(w, w, -w, -w);
     }
     painter.setPen(foreground_);
-    painter.setFont(fittedFont(textArea.width()));
-    if (centredOnLetters_ && !shrinkToFit_) {
+    if (fitted_) {
+        fitted_->draw(painter);
+        return;
+    }
+    if (centredOnLetters_) {
         const QRect band = letterBand(painter.font());
         const int baseline = textArea.top() + (textArea.height() - band.height()) / 2 - band.top();
         painter.drawText(QRect(textArea.left(), baseline - painter.fontMetrics().ascent(),

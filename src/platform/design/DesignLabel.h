@@ -6,15 +6,21 @@
 
 #include <QColor>
 #include <QString>
+#include <memory>
+
+class FittedText;
 
 // Static text in a box, drawn from the top of the box and wrapped at spaces, with an optional
-// single-line border and an opaque or transparent background.
+// single-line border and an opaque or transparent background. A label that shrinks to fit holds a
+// word instead, fitted and centred within a margin, and its font() is the one the word is drawn
+// in.
 class DesignLabel : public DesignControl
 {
     Q_OBJECT
 
 public:
     explicit DesignLabel(const ControlDesign &design, QWidget *parent = nullptr);
+    ~DesignLabel() override;
 
     QString text() const { return text_; }
     void setText(const QString &text);
@@ -27,13 +33,17 @@ public:
     // shrink to fit.
     void setCentredOnLetters(bool centred);
 
-    // The font the text is drawn in across `width` pixels.
-    QFont fittedFont(int width) const;
+    // How a label that shrinks to fit lays its text out; nullptr for any other.
+    const FittedText *fittedText() const { return fitted_.get(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    void fitText();
+
     QString text_;
     QColor background_;
     QColor foreground_;
@@ -43,4 +53,8 @@ private:
     bool shrinkToFit_;
     bool centredOnLetters_ = false;
     int lineWidth_ = 1;
+    // The font set from outside, which a fitted text shrinks from.
+    QFont designFont_;
+    std::unique_ptr<FittedText> fitted_;
+    bool settingFittedFont_ = false;
 };

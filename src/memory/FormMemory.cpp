@@ -84,11 +84,11 @@ void FormMemory::showNewGame()
     announcer_->announce(QStringLiteral("Nuova partita"));
 }
 
-// The pairs in play at the level, with the backs if the class prints on both sides.
+// The deal's pairs, with the backs if the class prints on both sides.
 std::unique_ptr<Worksheet> FormMemory::worksheet()
 {
     QStringList words, pictures;
-    for (int slot = 0; slot < deckShapeOf(level()).pairs(); ++slot) {
+    for (int slot = 0; slot < game_.shape().pairs(); ++slot) {
         if (const QString &word = game_.words()[std::size_t(slot)]; !word.isEmpty()) {
             words << word;
             pictures << services_.pictureFor(word);

@@ -3,6 +3,7 @@
 
 #include "PaperText.h"
 #include "core/LetterText.h"
+#include "platform/design/FittedText.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -79,8 +80,9 @@ void MemorySheet::paintCard(QPainter &painter, const PaperPage &paper, int card,
     }
     const double margin = box.width() * kWordMargin;
     painter.setPen(Qt::black);
-    drawFittedText(painter, box.adjusted(margin, margin, -margin, -margin), written,
-                   fontOfHeight(letters_, box.height() * 0.22, painter));
+    FittedText(written, fontOfHeight(letters_, box.height() * 0.22, painter),
+               box.adjusted(margin, margin, -margin, -margin))
+        .draw(painter);
 }
 
 void MemorySheet::paintBack(QPainter &painter, const PaperPage &paper, const QRectF &box)

@@ -3,6 +3,7 @@
 
 #include "PaperText.h"
 #include "core/LetterText.h"
+#include "platform/design/FittedText.h"
 
 #include <QPainter>
 #include <QtMath>
@@ -190,8 +191,9 @@ void WordSearchSheet::paintClues(QPainter &painter, const PaperPage &paper, cons
                                  writing);
         painter.setPen(QPen(Qt::black, paper.mm(0.25)));
         if (solved) {
-            drawFittedText(painter, writingLine, written,
-                           fontOfHeight(letters_, writingLine.height() * 0.9, painter));
+            FittedText(written, fontOfHeight(letters_, writingLine.height() * 0.9, painter),
+                       writingLine)
+                .draw(painter);
             continue;
         }
         const int letters = boardLettersOf(laid.word).length;

@@ -2,6 +2,7 @@
 #include "FormMemory.h"
 
 #include "MemoryLayout.h"
+#include "MemoryRequirements.h"
 #include "core/LetterText.h"
 #include "platform/Services.h"
 #include "platform/accessibility/Accessibility.h"
@@ -82,6 +83,11 @@ void FormMemory::showNewGame()
 {
     praise_->hide();
     announcer_->announce(QStringLiteral("Nuova partita"));
+}
+
+QString FormMemory::levelRefusal(Level level) const
+{
+    return memoryRefusal(services_.words, level);
 }
 
 // The deal's pairs, with the backs if the class prints on both sides.

@@ -32,6 +32,7 @@ protected:
     void activate() override;
     void showLetterForm(LetterForm form) override;
     void startLevel(Level level) override;
+    QString levelRefusal(Level level) const override;
     std::unique_ptr<Worksheet> worksheet() override;
 
 private:

@@ -48,8 +48,8 @@ struct ControlDesign
     TextAlign align = TextAlign::Left;
     bool border = false;
     bool transparent = false;
-    // A label whose text is one word to read at a glance: rather than wrap or be cut, it shrinks
-    // to fit on one line, down to half its size, and only then wraps.
+    // A label whose text is one word to read at a glance: centred within a margin, it shrinks to
+    // fit on one line, down to half its size, and only then breaks, at any letter if it must.
     bool shrinkToFit = false;
     // A picture the window carries in itself, as a resource path: an image's picture, or the icon
     // a button shows above its caption.

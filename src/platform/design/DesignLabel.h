@@ -32,6 +32,7 @@ public:
     // school fonts' lines are much taller than their letters. For a label of one line that does not
     // shrink to fit.
     void setCentredOnLetters(bool centred);
+    bool shrinksToFit() const { return shrinkToFit_; }
 
     // How a label that shrinks to fit lays its text out; nullptr for any other.
     const FittedText *fittedText() const { return fitted_.get(); }

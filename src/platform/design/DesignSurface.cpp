@@ -180,7 +180,12 @@ void DesignSurface::setLetterForm(const char *name, LetterForm form)
 
 void DesignSurface::applyFont(const Placed &placed) const
 {
-    placed.widget->setFont(letterFont(placed.letters, designFont(placed.font, scale_)));
+    // A label that shrinks its text to fit has room for the school fonts' long letters already.
+    const auto *label = qobject_cast<const DesignLabel *>(placed.widget);
+    const QFont design = designFont(placed.font, scale_);
+    placed.widget->setFont(label && label->shrinksToFit()
+                               ? letterFont(placed.letters, design)
+                               : letterFontWithinLine(placed.letters, design));
 }
 
 void DesignSurface::resizeEvent(QResizeEvent *)

@@ -34,10 +34,10 @@ GameWindow::GameWindow(const char *formName, std::span<const ControlDesign> layo
     connect(print_, &QAction::triggered, this, &GameWindow::askToPrint);
     connect(savePdf_, &QAction::triggered, this, &GameWindow::askToSavePdf);
     menuBar()->installEventFilter(this);
-    addChoiceMenu("mnuLettere", QStringLiteral("Lettere"), letterFormsOf(game), letterForm(),
-                  &letterFormCaption, &GameWindow::chooseLetterForm);
-    addChoiceMenu("mnuLivello", QStringLiteral("Livello"), levelsOf(), level(), &levelCaption,
-                  &GameWindow::chooseLevel);
+    addChoiceMenu("mnuLettere", QStringLiteral("Lettere"), letterFormsOf(game),
+                  &GameWindow::letterForm, &letterFormCaption, &GameWindow::chooseLetterForm);
+    addChoiceMenu("mnuLivello", QStringLiteral("Livello"), levelsOf(), &GameWindow::level,
+                  &levelCaption, &GameWindow::chooseLevel);
     SwitchableVoice &voice = services.voice;
 
     // A menu bar draws no check mark: the caption says whether the voice is on.
@@ -54,46 +54,61 @@ GameWindow::GameWindow(const char *formName, std::span<const ControlDesign> layo
 }
 
 // A drop-down menu of exclusive choices. A menu bar draws no check mark on its own titles, so the
-// title says the choice in force too: "Lettere: minuscolo".
+// title says the choice in force too: "Lettere: minuscolo". A choice refused leaves the check mark
+// where it was.
 template <typename Choice>
 QMenu *GameWindow::addChoiceMenu(const char *name, const QString &title,
-                                 std::span<const Choice> choices, Choice chosen,
-                                 QString (*caption)(Choice), void (GameWindow::*choose)(Choice))
+                                 std::span<const Choice> choices,
+                                 Choice (GameWindow::*current)() const, QString (*caption)(Choice),
+                                 bool (GameWindow::*choose)(Choice))
 {
-    QMenu *menu = menuBar()->addMenu(title + QStringLiteral(": ") + caption(chosen));
+    const auto titled = [title, caption](Choice choice) {
+        return title + QStringLiteral(": ") + caption(choice);
+    };
+    QMenu *menu = menuBar()->addMenu(titled((this->*current)()));
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(menu->objectName());
     auto *group = new QActionGroup(menu);
     for (std::size_t i = 0; i < choices.size(); ++i) {
-        const Choice choice = choices[i];
-        QAction *item = menu->addAction(caption(choice));
+        QAction *item = menu->addAction(caption(choices[i]));
         item->setObjectName(QString::fromLatin1(name) + QStringLiteral("Scelta"));
         item->setProperty("index", int(i));
         item->setCheckable(true);
-        item->setChecked(choice == chosen);
+        item->setChecked(choices[i] == (this->*current)());
         group->addAction(item);
-        connect(item, &QAction::triggered, this, [this, menu, title, choice, caption, choose] {
-            menu->setTitle(title + QStringLiteral(": ") + caption(choice));
-            (this->*choose)(choice);
-        });
     }
+    connect(group, &QActionGroup::triggered, this, [=, this](QAction *item) {
+        if ((this->*choose)(choices[std::size_t(item->property("index").toInt())])) {
+            menu->setTitle(titled((this->*current)()));
+            return;
+        }
+        const auto kept = std::find(choices.begin(), choices.end(), (this->*current)());
+        group->actions().at(kept - choices.begin())->setChecked(true);
+    });
     return menu;
 }
 
-void GameWindow::chooseLetterForm(LetterForm form)
+bool GameWindow::chooseLetterForm(LetterForm form)
 {
-    if (form == letterForm())
-        return;
-    choices_.setLetters(game_, form);
-    showLetterForm(form);
+    if (form != letterForm()) {
+        choices_.setLetters(game_, form);
+        showLetterForm(form);
+    }
+    return true;
 }
 
-void GameWindow::chooseLevel(Level level)
+// A list too short for the level is refused where the choice was made, and the game goes on.
+bool GameWindow::chooseLevel(Level level)
 {
     if (level == this->level())
-        return;
+        return true;
+    if (const QString reason = levelRefusal(level); !reason.isEmpty()) {
+        dialogs_.critical(this, reason);
+        return false;
+    }
     choices_.setLevel(game_, level);
     startLevel(level);
+    return true;
 }
 
 void GameWindow::askToPrint()

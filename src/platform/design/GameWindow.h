@@ -40,6 +40,9 @@ protected:
     virtual void showLetterForm(LetterForm form) = 0;
     // The class chose another level: a new board or deal at once, its counts from the start.
     virtual void startLevel(Level level) = 0;
+    // Why the list in use cannot be played at `level`, in the words the teacher reads; empty when
+    // it can.
+    virtual QString levelRefusal(Level) const { return {}; }
     // The sheet of the board or deal on show, for "Stampa…" and "Salva PDF…".
     virtual std::unique_ptr<Worksheet> worksheet() = 0;
 
@@ -56,10 +59,10 @@ private:
     void scaleMenuBar();
     template <typename Choice>
     QMenu *addChoiceMenu(const char *name, const QString &title, std::span<const Choice> choices,
-                         Choice chosen, QString (*caption)(Choice),
-                         void (GameWindow::*choose)(Choice));
-    void chooseLetterForm(LetterForm form);
-    void chooseLevel(Level level);
+                         Choice (GameWindow::*current)() const, QString (*caption)(Choice),
+                         bool (GameWindow::*choose)(Choice));
+    bool chooseLetterForm(LetterForm form);
+    bool chooseLevel(Level level);
     void askToPrint();
     void askToSavePdf();
     // Runs `job` on a thread of its own while the game goes on, and shows the message it returns.

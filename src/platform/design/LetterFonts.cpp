@@ -55,8 +55,14 @@ QFont letterFont(LetterForm form, const QFont &design)
     // The cursive comes in one weight: a bold made up from it would blur its joins.
     if (form == LetterForm::Cursive)
         font.setBold(false);
-    // A box holds a line of the design's font. The school fonts' ascenders and descenders run
-    // longer: from the top of an f to the foot of a g they must fit where the design's line did.
+    return font;
+}
+
+QFont letterFontWithinLine(LetterForm form, const QFont &design)
+{
+    QFont font = letterFont(form, design);
+    // The school fonts' ascenders and descenders run longer than the design's: from the top of an
+    // f to the foot of a g they must fit where the design's line did.
     const int room = QFontMetrics(design).height();
     const int band = letterBand(font).height();
     if (band > room && font.pixelSize() > 0)

@@ -17,6 +17,10 @@ void setBundledFontFolder(const QString &folder);
 // font draws it.
 QFont letterFont(LetterForm form, const QFont &design);
 
+// The same, made small enough that its letters fit the height of a line of `design`: for a box
+// sized to the design's line, such as a cell of the grid.
+QFont letterFontWithinLine(LetterForm form, const QFont &design);
+
 // From the top of the tallest letter to the foot of the lowest, relative to the baseline: where a
 // line of single letters needs room.
 QRect letterBand(const QFont &font);

@@ -45,7 +45,7 @@ TEST(FontsTest, ALetterFormsFontIsItsOwnFamilyAndFitsTheDesignsLine)
          {std::pair{LetterForm::Capitals, cell.family()},
           std::pair{LetterForm::Lowercase, QStringLiteral("Andika")},
           std::pair{LetterForm::Cursive, QStringLiteral("Playwrite IT Moderna")}}) {
-        const QFont font = letterFont(form, cell);
+        const QFont font = letterFontWithinLine(form, cell);
         EXPECT_EQ(QFontInfo(font).family(), family);
         EXPECT_LE(letterBand(font).height(), room) << family.toStdString();
     }

@@ -3,6 +3,7 @@
 #include "core/RandomSource.h"
 #include "core/WordListStore.h"
 #include "memory/FormMemory.h"
+#include "memory/MemoryRequirements.h"
 #include "platform/Services.h"
 #include "platform/design/DesignLabel.h"
 #include "platform/design/DesignSurface.h"
@@ -13,10 +14,12 @@
 #include "wordsearch/FormCruciPuzzle.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFontInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -55,6 +58,7 @@ protected:
     }
     static QString drawnFamily(const QWidget *widget) { return QFontInfo(widget->font()).family(); }
 
+    QTemporaryDir folder;
     WordListStore words;
     ProgramRandom random{20261208};
     ScriptedDialogs dialogs;
@@ -122,6 +126,30 @@ TEST_F(GameMenusTest, ALevelIsKeptAndStartsAfresh)
     EXPECT_EQ(choices.level(Game::WordSearch), Level::Easy);
     EXPECT_EQ(form->game().rightAnswers() + form->game().wrongAnswers(), 0);
     EXPECT_EQ(choices.level(Game::Memory), Level::Hard);
+}
+
+// Seven words play "Facile" (six pairs), not "Difficile": the level stays, said why.
+TEST_F(GameMenusTest, ALevelTheListIsTooShortForIsRefusedAndTheGameGoesOn)
+{
+    words = WordListStore();
+    const QString list = QStringLiteral("%1/sette.txt").arg(folder.path());
+    QFile file(list);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("cane\ngatto\ntopo\nmela\npera\nuva\nsole\n");
+    file.close();
+    ASSERT_TRUE(words.loadWordList(list).loaded());
+    choices.setLevel(Game::Memory, Level::Easy);
+    auto *form = open<FormMemory>();
+    const SlotWords dealt = form->game().words();
+
+    choose(form, "mnuLivello", 2); // Difficile
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, memoryRefusal(words, Level::Hard));
+    EXPECT_EQ(choices.level(Game::Memory), Level::Easy);
+    EXPECT_EQ(menuTitle(form, "mnuLivello"), QStringLiteral("Livello: Facile"));
+    EXPECT_EQ(form->game().words(), dealt);
+    for (QAction *item : form->findChildren<QAction *>(QStringLiteral("mnuLivelloScelta")))
+        EXPECT_EQ(item->isChecked(), item->property("index").toInt() == 0);
 }
 
 } // namespace

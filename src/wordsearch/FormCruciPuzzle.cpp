@@ -20,12 +20,21 @@ constexpr quint32 kGreen = 0x00008000;
 const QColor kCellWhite(0xFF, 0xFF, 0xFF);
 const QColor kCellYellow(0xFF, 0xFF, 0x00);
 
+// "→", "→ e ↓", "→, ↓, ↘ e ↗": a list as Italian says it.
+QString listed(const QStringList &items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.first(items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" e ") +
+           items.last();
+}
+
 } // namespace
 
 FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
     : GameWindow(kWordSearchForm, kWordSearchLayout, services, Game::WordSearch,
                  QStringLiteral("Vuoi tornare al menù? "), parent),
-      services_(services), game_(services.words, services.random, services.voice),
+      services_(services), game_(services.words, services.random, services.voice, level()),
       grid_(new GridFocus(CruciPuzzleBoard::kRows, CruciPuzzleBoard::kColumns, *this,
                           QAccessible::Cell, GridFocus::Frame::Inside, surface())),
       announcer_(new Announcer(surface())), praise_(new PraiseBanner(surface()))
@@ -49,7 +58,10 @@ FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
     grid_->setAccessibleName(QStringLiteral("lettere"));
     // The praise is said in the announcement of the solved board.
     hideFromReaders(praise_);
+    // The grid's description says the ways the words run.
+    hideFromReaders(surface()->label(kDirections));
     surface()->setLetterForm(kLetterCell, letterForm());
+    showLevel();
     grid_->setFocus();
 }
 
@@ -74,9 +86,26 @@ void FormCruciPuzzle::showLetterForm(LetterForm form)
         mirrorCell(cell);
 }
 
-void FormCruciPuzzle::startLevel(Level)
+void FormCruciPuzzle::startLevel(Level level)
 {
-    activate();
+    game_.startLevel(level);
+    showLevel();
+    mirrorBoard();
+    mirrorScores();
+}
+
+// As many pictures as the level's board holds words, the others' boxes hidden; the ways the words
+// run, as arrows under the pictures and in the grid's description.
+void FormCruciPuzzle::showLevel()
+{
+    for (int slot = 0; slot < CruciPuzzleBoard::kWordsPerBoard; ++slot)
+        pictures_[std::size_t(slot)]->setVisible(slot < game_.wordsPerBoard());
+    const QStringList arrows = game_.directionArrows();
+    DesignLabel *directions = surface()->label(kDirections);
+    directions->setText(arrows.join(u' '));
+    surface()->moveControl(directions, wordsearch_layout::kPictureLefts[0],
+                           wordsearch_layout::directionsTop(game_.wordsPerBoard()));
+    grid_->setAccessibleDescription(QStringLiteral("parole ") + listed(arrows));
 }
 
 std::unique_ptr<Worksheet> FormCruciPuzzle::worksheet()

@@ -38,6 +38,7 @@ private:
 
     void clickLetter(int cell);
     void announce(CruciPuzzleGame::ClickOutcome outcome);
+    void showLevel();
     void mirrorBoard();
     void mirrorCell(int cell);
     void mirrorScores();

@@ -40,7 +40,8 @@ void saveWordSearchSheetWithTenPhotos(benchmark::State &state)
     const QString pdf = folder.filePath(QStringLiteral("crucipuzzle.pdf"));
     for (auto _ : state) {
         const WordSearchSheet sheet(board, LetterForm::Lowercase,
-                                    letterFont(LetterForm::Lowercase, QFont()), photos);
+                                    letterFont(LetterForm::Lowercase, QFont()),
+                                    directionArrows(Level::Hard), photos);
         if (!savePdf(sheet, pdf).isEmpty())
             state.SkipWithError("the sheet was not saved");
     }

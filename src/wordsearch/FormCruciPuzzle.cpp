@@ -114,7 +114,7 @@ std::unique_ptr<Worksheet> FormCruciPuzzle::worksheet()
     for (const LaidWord &laid : game_.board().laidWords)
         pictures << services_.pictureFor(laid.word);
     return std::make_unique<WordSearchSheet>(game_.board(), letterForm(), cells_[0]->font(),
-                                             pictures);
+                                             game_.directionArrows(), pictures);
 }
 
 QWidget *FormCruciPuzzle::cellWidget(int cell) const

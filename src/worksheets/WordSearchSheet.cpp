@@ -23,13 +23,6 @@ constexpr double kClueWidth = 44;
 constexpr double kLargestLetterBox = 7;
 constexpr int kMostCluesAcross = 4;
 
-// Rows and columns a step in each direction moves, clockwise from up.
-constexpr std::array<int, 8> kRowSteps = {-1, -1, 0, 1, 1, 1, 0, -1};
-constexpr std::array<int, 8> kColumnSteps = {0, 1, 1, 1, 0, -1, -1, -1};
-constexpr std::array<char16_t, 8> kArrows = {u'↑', u'↗', u'→', u'↘', u'↓', u'↙', u'←', u'↖'};
-// The levels bring in the directions in this order: the plain reading ones first.
-constexpr std::array<int, 8> kDirectionOrder = {2, 4, 3, 1, 6, 0, 7, 5};
-
 const QColor kFillerGrey(0xB0, 0xB0, 0xB0);
 const QColor kBand(0x20, 0x50, 0xC0);
 
@@ -46,20 +39,10 @@ int cluesAcross(double width, const PaperPage &paper)
 
 } // namespace
 
-QString directionArrows(const std::vector<LaidWord> &words)
-{
-    QStringList arrows;
-    for (const int direction : kDirectionOrder) {
-        if (std::any_of(words.begin(), words.end(),
-                        [&](const LaidWord &word) { return word.direction == direction; }))
-            arrows << QString(QChar(kArrows[std::size_t(direction)]));
-    }
-    return arrows.join(QLatin1Char(' '));
-}
-
 WordSearchSheet::WordSearchSheet(const CruciPuzzleBoard &board, LetterForm form,
-                                 const QFont &letters, const QStringList &pictureFiles)
-    : board_(board), form_(form), letters_(letters), pictures_(pictureFiles)
+                                 const QFont &letters, const QStringList &arrows,
+                                 const QStringList &pictureFiles)
+    : board_(board), form_(form), letters_(letters), arrows_(arrows), pictures_(pictureFiles)
 {}
 
 // Portrait paper takes the clues under the grid, landscape paper beside it; the grid is as large
@@ -115,7 +98,7 @@ void WordSearchSheet::paintPage(int page, QPainter &painter, const PaperPage &pa
     painter.setPen(Qt::black);
     painter.setFont(fontOfHeight(paperSans(), layout.directions.height() * 0.6, painter));
     painter.drawText(layout.directions, Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Le parole vanno così: ") + directionArrows(board_.laidWords));
+                     QStringLiteral("Le parole vanno così: ") + arrows_.join(QLatin1Char(' ')));
     paintClues(painter, paper, layout.clues, solved);
 }
 
@@ -153,8 +136,8 @@ void WordSearchSheet::paintWordBands(QPainter &painter, const PaperPage &paper,
     painter.setBrush(Qt::NoBrush);
     for (const LaidWord &word : board_.laidWords) {
         const int last = boardLettersOf(word.word).length - 1;
-        const auto d = std::size_t(word.direction);
-        const int endCell = word.startCell + last * (kRowSteps[d] * kColumns + kColumnSteps[d]);
+        const int endCell =
+            word.startCell + last * CruciPuzzleBoard::kSteps[std::size_t(word.direction)];
         const QPointF start = cellCentre(grid, word.startCell);
         const QPointF run = cellCentre(grid, endCell) - start;
         painter.save();

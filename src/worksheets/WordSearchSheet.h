@@ -15,9 +15,10 @@
 class WordSearchSheet final : public Worksheet
 {
 public:
-    // `pictureFiles` follow the board's laid words; `letters` is the font of the letter form.
+    // `letters` is the font of the letter form, `arrows` those of the level's directions;
+    // `pictureFiles` follow the board's laid words.
     WordSearchSheet(const CruciPuzzleBoard &board, LetterForm form, const QFont &letters,
-                    const QStringList &pictureFiles);
+                    const QStringList &arrows, const QStringList &pictureFiles);
 
     QString name() const override { return QStringLiteral("Crucipuzzle"); }
     int pageCount() const override { return 2; }
@@ -42,8 +43,6 @@ private:
     CruciPuzzleBoard board_;
     LetterForm form_;
     QFont letters_;
+    QStringList arrows_;
     mutable PaperPictures pictures_;
 };
-
-// The arrows of the directions the board's words run in, in the levels' order: "→ ↓".
-QString directionArrows(const std::vector<LaidWord> &words);

@@ -28,8 +28,8 @@ QStringList picturesOf(const QStringList &words)
     return files;
 }
 
-// A board of the bundled list; its first word's picture is a 4000 x 3000 photo, its second's
-// is missing.
+// An easy board of the bundled list; its first word's picture is a 4000 x 3000 photo, its
+// second's is missing.
 class WordSearchSheetTest : public ::testing::Test
 {
 protected:
@@ -37,7 +37,7 @@ protected:
     {
         SKIP_WITHOUT_POPPLER();
         ASSERT_TRUE(words.loadWordList(kData + QStringLiteral("/listaparole.txt")).loaded());
-        board = CruciPuzzleBoard::build(words, random);
+        board = CruciPuzzleBoard::build(words, random, Level::Easy);
         for (const LaidWord &laid : board.laidWords)
             laidWords << laid.word;
         pictures = picturesOf(laidWords);
@@ -51,8 +51,9 @@ protected:
         const QString path = folder.filePath(QStringLiteral("crucipuzzle.pdf"));
         QPdfWriter writer(path);
         writer.setPageLayout(paper);
-        EXPECT_TRUE(
-            paintSheet(WordSearchSheet(board, form, letterFont(form, QFont()), pictures), writer));
+        EXPECT_TRUE(paintSheet(WordSearchSheet(board, form, letterFont(form, QFont()),
+                                               directionArrows(Level::Easy), pictures),
+                               writer));
         return path;
     }
 
@@ -89,8 +90,7 @@ TEST_F(WordSearchSheetTest, PupilsPageHasTheGridAndPicturesButNoWordsAndTheKeyFo
     const QStringList pupil = pageLines(pdf, 1);
     EXPECT_EQ(gridLines(pupil), rows(LetterForm::Lowercase));
     EXPECT_EQ(pupil.mid(0, 2), (QStringList{"Crucipuzzle", "Nome______________Data__________"}));
-    EXPECT_TRUE(pupil.contains(QStringLiteral("Leparolevannocosì:") +
-                               directionArrows(board.laidWords).remove(QLatin1Char(' '))));
+    EXPECT_TRUE(pupil.contains(QStringLiteral("Leparolevannocosì:→↓")));
     // Off the grid no word is written; the missing picture shows its first letter only.
     const QString offGrid =
         QStringList(pupil.mid(pupil.indexOf(rows(LetterForm::Lowercase)[9]) + 1))

@@ -95,16 +95,13 @@ void FormCruciPuzzle::startLevel(Level level)
 }
 
 // As many pictures as the level's board holds words, the others' boxes hidden; the ways the words
-// run, as arrows under the pictures and in the grid's description.
+// run, as arrows beside the pictures and in the grid's description.
 void FormCruciPuzzle::showLevel()
 {
     for (int slot = 0; slot < CruciPuzzleBoard::kWordsPerBoard; ++slot)
         pictures_[std::size_t(slot)]->setVisible(slot < game_.wordsPerBoard());
     const QStringList arrows = game_.directionArrows();
-    DesignLabel *directions = surface()->label(kDirections);
-    directions->setText(arrows.join(u' '));
-    surface()->moveControl(directions, wordsearch_layout::kPictureLefts[0],
-                           wordsearch_layout::directionsTop(game_.wordsPerBoard()));
+    surface()->label(kDirections)->setText(arrows.join(u'\n'));
     grid_->setAccessibleDescription(QStringLiteral("parole ") + listed(arrows));
 }
 

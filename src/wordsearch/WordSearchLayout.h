@@ -24,12 +24,6 @@ inline constexpr int kCells = CruciPuzzleBoard::kCells;
 inline constexpr std::array<int, kPictures> kPictureLefts = {6240, 7560, 6240, 7560, 6240,
                                                              7560, 6240, 7560, 7560, 6240};
 
-// The arrows of the directions stand under the last row of the pictures shown.
-inline constexpr int directionsTop(int pictures)
-{
-    return 900 + 1080 * ((pictures + 1) / 2);
-}
-
 // clang-format off
 inline constexpr ControlDesign scoreLabel(const char *name, int left, int top, int width,
                                           int height, const char *text, double points)
@@ -58,11 +52,11 @@ inline constexpr std::array<ControlDesign, kPictures + 7 + kCells> makeLayout()
     layout[next++] = scoreLabel("Label2", 7290, 570, 735, 495, "Errati", 12);
     layout[next++] = scoreLabel(kRightCount, 8130, 60, 975, 615, "quantiesatti", 18);
     layout[next++] = scoreLabel(kWrongCount, 8160, 450, 855, 615, "quantierrati", 18);
-    // The arrows of the ways the words run, in a font that draws all eight alike; all eight fit
-    // on one line under the two columns of pictures.
-    layout[next++] = {.name = kDirections, .left = kPictureLefts[0],
-                      .top = directionsTop(kPictures), .width = 2415, .height = 375,
-                      .text = "→ ↓", .font = {"DejaVu Sans", 12, true},
+    // The arrows of the ways the words run, one under the other in the strip right of the
+    // pictures, in a font that draws all eight alike: the window's area stays the design's.
+    layout[next++] = {.name = kDirections, .left = 8670, .top = 960, .width = 435,
+                      .height = 5295,
+                      .text = "→ ↓", .font = {"DejaVu Sans", 16, true},
                       .back = 0x00FFFF00, .fore = kSystemWindowText, .align = TextAlign::Centre,
                       .transparent = true};
     // The letter grid: a pitch of 600 for cells 615 wide, so neighbours share their border.

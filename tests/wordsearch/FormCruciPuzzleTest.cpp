@@ -70,14 +70,15 @@ protected:
             if (levelsOf()[std::size_t(choice->property("index").toInt())] == level)
                 choice->trigger();
     }
-    // The level shown: the arrows under the pictures, the grid's description, the picture boxes.
+    // The level shown: the arrows beside the pictures, the grid's description, the picture boxes.
     void expectLevelShown(FormCruciPuzzle *window, const char *arrows, const char *description,
                           int pictures)
     {
         const DesignLabel *shown = window->surface()->label("lblDirezioni");
-        EXPECT_EQ(shown->text(), QString::fromUtf8(arrows));
-        EXPECT_LE(QFontMetrics(shown->font()).horizontalAdvance(shown->text()), shown->width())
-            << "on one line";
+        EXPECT_EQ(shown->text().split(u'\n').join(u' '), QString::fromUtf8(arrows));
+        const QRect drawn = QFontMetrics(shown->font())
+                                .boundingRect(shown->rect(), Qt::AlignHCenter, shown->text());
+        EXPECT_TRUE(shown->rect().contains(drawn)) << "in their column";
         EXPECT_EQ(window->findChild<GridFocus *>()->accessibleDescription(),
                   QString::fromUtf8(description));
         for (int box = 0; box < CruciPuzzleBoard::kWordsPerBoard; ++box) {

@@ -12,6 +12,7 @@
 #include "platform/design/PraiseBanner.h"
 #include "platform/pictures/PictureBox.h"
 #include "platform/voice/VoiceSwitch.h"
+#include "worksheets/WordSearchSheet.h"
 
 namespace {
 
@@ -102,6 +103,15 @@ void FormCruciPuzzle::showLevel()
     const QStringList arrows = game_.directionArrows();
     surface()->label(kDirections)->setText(arrows.join(u'\n'));
     grid_->setAccessibleDescription(QStringLiteral("parole ") + listed(arrows));
+}
+
+std::unique_ptr<Worksheet> FormCruciPuzzle::worksheet()
+{
+    QStringList pictures;
+    for (const LaidWord &laid : game_.board().laidWords)
+        pictures << services_.pictureFor(laid.word);
+    return std::make_unique<WordSearchSheet>(game_.board(), letterForm(), cells_[0]->font(),
+                                             game_.directionArrows(), pictures);
 }
 
 QWidget *FormCruciPuzzle::cellWidget(int cell) const

@@ -28,6 +28,7 @@ protected:
     void activate() override;
     void showLetterForm(LetterForm form) override;
     void startLevel(Level level) override;
+    std::unique_ptr<Worksheet> worksheet() override;
 
 private:
     QWidget *cellWidget(int cell) const override;

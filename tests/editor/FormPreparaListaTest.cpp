@@ -286,10 +286,10 @@ TEST_F(FormPreparaListaTest, AListMadeHereIsSavedUsedAndPlayedWithEveryPicture)
               QStringLiteral("6 parole · 0 senza immagine · Crucipuzzle: sì · Memory: sì"));
 
     const QString list = photos.filePath("animali/animali.txt");
-    dialogs.saveNames = {list};
+    dialogs.fileNames = {list};
     command("Salva");
     ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_TRUE(dialogs.shown[1].text.endsWith(QStringLiteral("Zibaldo/nuova lista.txt")));
+    EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("Zibaldo/nuova lista.txt|*.TXT")));
     QFile saved(list);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(),

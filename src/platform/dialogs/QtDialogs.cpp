@@ -7,8 +7,11 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 
 QFont dialogFont(const QWidget *parent, const char *kind)
 {
@@ -94,15 +97,29 @@ bool QtDialogs::informationOffering(QWidget *parent, const QString &text, const 
     return box.clickedButton() == offered;
 }
 
-QString QtDialogs::saveFileName(QWidget *parent, const QString &suggested, const QString &filter)
+QString QtDialogs::saveFileName(QWidget *parent, const QString &proposed, const QString &filter)
 {
-    QFileDialog dialog(parent, QString(), suggested, filter);
+    // Qt's own dialog, as for opening: it asks before replacing a file, in Italian.
+    const QFileInfo file(proposed);
+    QFileDialog dialog(parent, QString(), file.absolutePath(), filter);
+    dialog.selectFile(file.fileName());
     dialog.setFont(dialogFont(parent, "QFileDialog"));
+    dialog.setObjectName(QStringLiteral("CommonDialogSalva"));
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.selectFile(suggested);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without an ending takes the one of the filter's first pattern.
+    static const QRegularExpression firstEnding(QStringLiteral("\\(\\*\\.(\\w+)"));
+    dialog.setDefaultSuffix(firstEnding.match(filter).captured(1));
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
+}
+
+bool QtDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setFont(dialogFont(parent, "QPrintDialog"));
+    dialog.setObjectName(QStringLiteral("CommonDialogStampa"));
+    return dialog.exec() == QDialog::Accepted;
 }

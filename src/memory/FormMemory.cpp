@@ -68,8 +68,11 @@ FormMemory::~FormMemory()
 void FormMemory::showLetterForm(LetterForm form)
 {
     surface()->setLetterForm(kWordFace, form);
-    for (int slot = 0; slot < game_.shape().pairs(); ++slot)
+    for (int slot = 0; slot < game_.shape().pairs(); ++slot) {
         showWord(slot, game_.words()[std::size_t(slot)]);
+        pictureFaces_[std::size_t(slot)]->setPlaceholderInitial(game_.words()[std::size_t(slot)],
+                                                                form);
+    }
 }
 
 void FormMemory::startLevel(Level level)

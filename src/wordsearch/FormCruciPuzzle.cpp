@@ -84,6 +84,8 @@ void FormCruciPuzzle::showLetterForm(LetterForm form)
     surface()->setLetterForm(kLetterCell, form);
     for (int cell = 0; cell < CruciPuzzleBoard::kCells; ++cell)
         mirrorCell(cell);
+    for (const LaidWord &laid : game_.board().laidWords)
+        pictures_[std::size_t(laid.slot - 1)]->setPlaceholderInitial(laid.word, form);
 }
 
 void FormCruciPuzzle::startLevel(Level level)

@@ -14,13 +14,63 @@
 
 namespace {
 
-void buildTypicalBoard(benchmark::State &state)
+// The program's generator, counting its draws: a board whose letters spell no word by accident
+// takes about one per word, three per attempt and one per fill cell; the others take more.
+class CountedRandom final : public RandomSource
+{
+public:
+    double draw() override
+    {
+        ++draws;
+        return random_.draw();
+    }
+    double draws = 0;
+
+private:
+    ProgramRandom random_{1};
+};
+
+// Boards of the bundled list, at each level.
+void buildTypicalBoard(benchmark::State &state, Level level)
 {
     BundledProgram program;
     for (auto _ : state)
-        benchmark::DoNotOptimize(CruciPuzzleBoard::build(program.words, program.random));
+        benchmark::DoNotOptimize(CruciPuzzleBoard::build(program.words, program.random, level));
 }
-BENCHMARK(buildTypicalBoard)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(buildTypicalBoard, Facile, Level::Easy)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(buildTypicalBoard, Medio, Level::Medium)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(buildTypicalBoard, Difficile, Level::Hard)->Unit(benchmark::kMicrosecond);
+
+// Lists built to provoke accidents, boards of the program's generator.
+void buildBoardOfAccidents(benchmark::State &state, QStringList list)
+{
+    WordListStore store;
+    QTemporaryFile file;
+    file.open();
+    for (const QString &word : list)
+        file.write(word.toUtf8() + "\r\n");
+    file.close();
+    store.loadWordList(file.fileName());
+    CountedRandom random;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CruciPuzzleBoard::build(store, random, Level::Hard));
+    state.counters["draws"] = benchmark::Counter(random.draws, benchmark::Counter::kAvgIterations);
+}
+// Ten fill letters as words: about half the fill is drawn again, and again.
+BENCHMARK_CAPTURE(buildBoardOfAccidents, oneLetterWords,
+                  QStringList{"Q", "E", "R", "T", "U", "I", "O", "P", "L", "H"})
+    ->Unit(benchmark::kMicrosecond);
+// Runs of one letter: every reading starts everywhere and runs long before it fails.
+BENCHMARK_CAPTURE(buildBoardOfAccidents, runsOfOneLetter,
+                  QStringList{"E", "EE", "EEE", "EEEE", "EEEEE", "EEEEEE", "EEEEEEE", "EEEEEEEE",
+                              "EEEEEEEEE", "EEEEEEEEEE"})
+    ->Unit(benchmark::kMicrosecond);
+// Words of three letters crossing one another: their letters spell one another across the words,
+// and the words are laid again.
+BENCHMARK_CAPTURE(buildBoardOfAccidents, wordsOfFewLetters,
+                  QStringList{"ANNA", "NANNA", "NONNA", "NONNO", "ANNO", "NANO", "NONA", "ONDA",
+                              "DONNA", "DANNO"})
+    ->Unit(benchmark::kMicrosecond);
 
 // Ten words of the list below drawn in order, ABCDEFGHIL first; then every draw 0: each attempt
 // of a ten-letter word runs up the first column, where the first word agrees with every later one

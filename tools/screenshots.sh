@@ -26,8 +26,13 @@ class_shot() {
   xdotool mousemove 640 700 click 1
   sleep 1
   xdotool mousemove 640 "$2" click 1
-  [ "$1" = memory ] && { sleep 1; xdotool mousemove 640 400 click 1; }
-  shot "$1-$3-$4" 1.5
+  if [ "$1" = memory ]; then
+    sleep 1
+    xdotool mousemove 560 300 click 1 mousemove 720 300 click 1 # two cards, up for 1.5 s
+    shot "$1-$3-$4" 0.3
+  else
+    shot "$1-$3-$4" 1.5
+  fi
   kill "$pid"
   wait "$pid" 2>/dev/null || true
   rm -rf "$config"

@@ -12,4 +12,5 @@ set -euo pipefail
   xvfb xauth xdotool libxcb-damage0-dev \
   dbus at-spi2-core python3-pyatspi \
   pulseaudio pulseaudio-utils \
+  poppler-utils \
   dpkg-dev file

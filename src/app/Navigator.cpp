@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Navigator.h"
 
+#include "editor/FormPreparaLista.h"
 #include "memory/FormMemory.h"
 #include "memory/MemoryRequirements.h"
 #include "menu/FormMenu.h"
@@ -34,6 +35,7 @@ void Navigator::showMenu()
     auto *menu = new FormMenu(services_);
     connect(menu, &FormMenu::wordSearchChosen, this, [this] { startGame(kWordSearch); });
     connect(menu, &FormMenu::memoryChosen, this, [this] { startGame(kMemory); });
+    connect(menu, &FormMenu::listEditorChosen, this, &Navigator::openListEditor);
     connect(menu, &FormMenu::quitConfirmed, this, &Navigator::quit);
     passTo(menu);
 }
@@ -51,6 +53,13 @@ void Navigator::startGame(const GameEntry &entry)
     passTo(window);
 }
 
+void Navigator::openListEditor(const QString &listPath)
+{
+    auto *editor = new FormPreparaLista(services_, listPath);
+    connect(editor, &FormPreparaLista::leaveConfirmed, this, &Navigator::showMenu);
+    passTo(editor);
+}
+
 void Navigator::quit()
 {
     QApplication::closeAllWindows();
@@ -59,9 +68,9 @@ void Navigator::quit()
 
 // The next window is shown before the current one closes, so that the program, which ends with
 // its last window, goes on.
-void Navigator::passTo(DesignWindow *next)
+void Navigator::passTo(QWidget *next)
 {
-    const QPointer<DesignWindow> previous = current_;
+    const QPointer<QWidget> previous = current_;
     current_ = next;
     showFillingScreen(next);
     if (previous)

@@ -5,13 +5,14 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 
-class DesignWindow;
 class GameWindow;
 class WordListStore;
 struct Services;
 
-// Leads the pupil from window to window: the title, the menu, a game, the menu again. Exactly one
+// Leads the pupil from window to window: the title, the menu, a game or the teacher's list
+// editor, the menu again. Exactly one
 // window of the program is open at a time, filling the screen; the one it replaces is closed and
 // discarded. Windows only say what was asked for; the navigator decides what comes next.
 class Navigator : public QObject
@@ -35,12 +36,13 @@ private:
 
     void showMenu();
     void startGame(const GameEntry &entry);
+    void openListEditor(const QString &listPath);
     void quit();
-    void passTo(DesignWindow *next);
+    void passTo(QWidget *next);
 
     static const GameEntry kWordSearch;
     static const GameEntry kMemory;
 
     Services &services_;
-    QPointer<DesignWindow> current_;
+    QPointer<QWidget> current_;
 };

@@ -138,6 +138,18 @@ LoadResult WordListStore::loadWordList(const QString &path)
     return LoadResult{LoadStatus::Loaded, split.cut};
 }
 
+void WordListStore::setWords(const QStringList &words, const QString &folder)
+{
+    std::array<QString, kCapacity + 1> filled;
+    const qsizetype count = std::min<qsizetype>(words.size(), kCapacity);
+    for (qsizetype i = 0; i < count; ++i)
+        filled[std::size_t(i + 1)] = words[i];
+    words_ = std::move(filled);
+    count_ = static_cast<qint16>(count);
+    distinctWords_ = distinctWordsOf(words_, count_);
+    folder_ = folder;
+}
+
 QString loadReportText(const QString &path, const LoadResult &result)
 {
     const QString name = QDir::toNativeSeparators(path);

@@ -48,6 +48,10 @@ public:
     // UTF-16.
     LoadResult loadWordList(const QString &path);
 
+    // Replaces the store with `words`, as a list in `folder` would fill it: how the list editor
+    // asks the games' own rules about a list not yet saved.
+    void setWords(const QStringList &words, const QString &folder);
+
 private:
     std::array<QString, kCapacity + 1> words_;
     qint16 count_ = 0;

@@ -11,8 +11,10 @@
 #include "platform/design/DesignLabel.h"
 #include "platform/design/DesignSurface.h"
 #include "platform/design/PraiseBanner.h"
+#include "platform/dialogs/Dialogs.h"
 #include "platform/pictures/PictureBox.h"
 #include "platform/voice/VoiceSwitch.h"
+#include "worksheets/MemorySheet.h"
 
 #include <QTimer>
 
@@ -66,8 +68,11 @@ FormMemory::~FormMemory()
 void FormMemory::showLetterForm(LetterForm form)
 {
     surface()->setLetterForm(kWordFace, form);
-    for (int slot = 0; slot < game_.shape().pairs(); ++slot)
+    for (int slot = 0; slot < game_.shape().pairs(); ++slot) {
         showWord(slot, game_.words()[std::size_t(slot)]);
+        pictureFaces_[std::size_t(slot)]->setPlaceholderInitial(game_.words()[std::size_t(slot)],
+                                                                form);
+    }
 }
 
 void FormMemory::startLevel(Level level)
@@ -86,6 +91,23 @@ void FormMemory::showNewGame()
 QString FormMemory::levelRefusal(Level level) const
 {
     return memoryRefusal(services_.words, level);
+}
+
+// The deal's pairs, with the backs if the class prints on both sides.
+std::unique_ptr<Worksheet> FormMemory::worksheet()
+{
+    QStringList words, pictures;
+    for (int slot = 0; slot < game_.shape().pairs(); ++slot) {
+        if (const QString &word = game_.words()[std::size_t(slot)]; !word.isEmpty()) {
+            words << word;
+            pictures << services_.pictureFor(word);
+        }
+    }
+    const bool backs = dialogs().question(
+        this, QStringLiteral("Aggiungere le pagine con il retro delle carte, per stampare fronte e "
+                             "retro?"));
+    return std::make_unique<MemorySheet>(words, pictures, letterForm(), wordFaces_[0]->font(),
+                                         backs);
 }
 
 void FormMemory::activate()
@@ -162,6 +184,7 @@ void FormMemory::showWord(int slot, const QString &word)
 
 void FormMemory::showPicture(int slot, const QString &word)
 {
+    pictureFaces_[std::size_t(slot)]->setPlaceholderInitial(word, letterForm());
     pictureFaces_[std::size_t(slot)]->loadPicture(services_.pictureFor(word));
 }
 

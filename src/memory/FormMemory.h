@@ -33,6 +33,7 @@ protected:
     void showLetterForm(LetterForm form) override;
     void startLevel(Level level) override;
     QString levelRefusal(Level level) const override;
+    std::unique_ptr<Worksheet> worksheet() override;
 
 private:
     void layDeck(DeckShape shape) override;

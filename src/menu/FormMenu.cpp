@@ -5,12 +5,11 @@
 #include "core/InformationText.h"
 #include "core/Palette.h"
 #include "core/WordListStore.h"
+#include "platform/ListLoading.h"
 #include "platform/Services.h"
 #include "platform/design/DesignButton.h"
 #include "platform/design/DesignSurface.h"
 #include "platform/dialogs/Dialogs.h"
-
-#include <QFileInfo>
 
 FormMenu::FormMenu(Services &services, QWidget *parent)
     : DesignWindow(kMenuForm, kMenuLayout, parent), services_(services)
@@ -22,6 +21,7 @@ FormMenu::FormMenu(Services &services, QWidget *parent)
     };
     onClick(kMenuWordSearch, &FormMenu::wordSearchChosen);
     onClick(kMenuMemory, &FormMenu::memoryChosen);
+    onClick(kMenuPrepareList, [this] { emit listEditorChosen({}); });
     onClick(kMenuInformation, &FormMenu::showInformation);
     onClick(kMenuLoadList, &FormMenu::loadOtherList);
     onClick(kMenuExit, &FormMenu::askToEnd);
@@ -42,15 +42,13 @@ void FormMenu::loadOtherList()
         services_.dialogs.critical(this, QStringLiteral("Non hai scelto nessuna lista!"));
         return;
     }
-    services_.chosenListFolder = QFileInfo(path).absolutePath();
-    // A list that cannot be read leaves the one in use; one that was cut is used all the same.
-    const LoadResult loaded = services_.words.loadWordList(path);
-    const QString report = loadReportText(path, loaded);
-    if (!loaded.loaded())
-        services_.dialogs.critical(
-            this, report + QStringLiteral("\nI giochi continuano con la lista di prima."));
-    else if (!report.isEmpty())
-        services_.dialogs.information(this, report);
+    if (!loadListForTheGames(services_, this, path))
+        return;
+    // A clean list loads silently; one with something to mend says what, and offers the editor.
+    const QString attention = attentionForListInUse(services_);
+    if (!attention.isEmpty() &&
+        services_.dialogs.informationOffering(this, attention, QStringLiteral("Prepara una lista")))
+        emit listEditorChosen(path);
 }
 
 void FormMenu::askToEnd()

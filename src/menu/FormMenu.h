@@ -5,10 +5,10 @@
 
 struct Services;
 
-// The menu window: it leads to the two games, to the information box, to loading another word
-// list, and to the end of the program. A new one, with a new colour, is made at every return. It
-// shows the information box and loads lists itself; the rest it asks for. Closing it from the
-// window manager asks whether to end the program, as its "Esci" does.
+// The menu window: it leads to the two games, to the list editor, to the information box, to
+// loading another word list, and to the end of the program. A new one, with a new colour, is made
+// at every return. It shows the information box and loads lists itself; the rest it asks for.
+// Closing it from the window manager asks whether to end the program, as its "Esci" does.
 class FormMenu : public DesignWindow
 {
     Q_OBJECT
@@ -19,6 +19,8 @@ public:
 signals:
     void wordSearchChosen();
     void memoryChosen();
+    // `path` is the list to open in the editor; empty for a new one.
+    void listEditorChosen(const QString &path);
     void quitConfirmed();
 
 protected:

@@ -5,11 +5,12 @@
 
 #include <array>
 
-// The menu window's five buttons, top to bottom, in one column. "Esci" comes first in the focus
+// The menu window's six buttons, top to bottom, in one column. "Esci" comes first in the focus
 // order, so Enter or Space right after the menu opens asks to leave the program.
 inline constexpr const char *kMenuForm = "FormMenu";
 inline constexpr const char *kMenuWordSearch = "Command13";
 inline constexpr const char *kMenuMemory = "Command15";
+inline constexpr const char *kMenuPrepareList = "Command16";
 inline constexpr const char *kMenuLoadList = "Command1";
 inline constexpr const char *kMenuInformation = "Command14";
 inline constexpr const char *kMenuExit = "BottoneEsci";
@@ -17,7 +18,7 @@ inline constexpr const char *kMenuCursor = ":/menu.cur";
 
 // clang-format off
 
-inline constexpr std::array<ControlDesign, 5> kMenuLayout = {{
+inline constexpr std::array<ControlDesign, 6> kMenuLayout = {{
     {.name = kMenuWordSearch, .kind = ControlKind::Button,
      .left = 1920, .top = 240, .width = 3375, .height = 855,
      .text = "Crucipuzzle", .font = {"Arial", 15.75, false},
@@ -26,10 +27,15 @@ inline constexpr std::array<ControlDesign, 5> kMenuLayout = {{
      .left = 1920, .top = 1200, .width = 3375, .height = 735,
      .text = "Memory", .font = {"Arial", 15.75, false},
      .focusOrder = 3, .cursor = kMenuCursor},
+    // Centred in the band between "Memory" and "Carica altra lista di parole".
+    {.name = kMenuPrepareList, .kind = ControlKind::Button,
+     .left = 1920, .top = 2340, .width = 3375, .height = 735,
+     .text = "Prepara una lista", .font = {"Arial", 15.75, false},
+     .focusOrder = 4, .cursor = kMenuCursor},
     {.name = kMenuLoadList, .kind = ControlKind::Button,
      .left = 1920, .top = 3480, .width = 3375, .height = 735,
      .text = "Carica altra lista di parole", .font = {"Arial", 15.75, false},
-     .focusOrder = 4, .cursor = kMenuCursor},
+     .focusOrder = 5, .cursor = kMenuCursor},
     {.name = kMenuInformation, .kind = ControlKind::Button,
      .left = 1920, .top = 4440, .width = 3375, .height = 855,
      .text = "Informazioni", .font = {"Arial", 14.25, false},

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/ClassChoices.h"
+
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 #include <array>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -35,9 +38,23 @@ struct LaidWord
     int direction = 0; // clockwise from up, 0 to 7
 };
 
+// What a level asks of a board: how many words, and the directions they may run in, as indices of
+// CruciPuzzleBoard::kSteps in the order a direction's draw picks them.
+struct BoardLevel
+{
+    int words;
+    std::span<const int> directions;
+};
+
+BoardLevel boardLevel(Level level);
+
+// The arrows of a level's directions, the forward ones first: → ↓ ↘ ↗ ← ↑ ↖ ↙.
+QStringList directionArrows(Level level);
+
 // The word search board: up to ten words drawn from the list, laid in straight lines in a 10 x 10
-// grid in any of eight directions, crossing where their letters agree, the other cells filled with
-// random letters. Its cells are public, like the board on a table: play marks them found.
+// grid in the directions of its level, crossing where their letters agree, the other cells filled
+// with random letters that spell no listed word a second time and no word unfit for children.
+// Its cells are public, like the board on a table: play marks them found.
 class CruciPuzzleBoard
 {
 public:
@@ -52,8 +69,16 @@ public:
     // How far each direction moves from one cell to the next.
     static constexpr std::array<int, 8> kSteps = {-10, -9, 1, 11, 10, 9, -1, -11};
 
-    // Draws the words, lays them one slot after the other, and fills the cells left empty.
-    static CruciPuzzleBoard build(const WordListStore &words, RandomSource &random);
+    // Accidental words (see mendAccidents in the source): the most layouts drawn again while the
+    // words' own letters spell one, and rounds of fill letters drawn again while the fill does.
+    static constexpr int kNewLayouts = 4;
+    static constexpr int kMendRounds = 32;
+
+    // Draws the words, lays them one slot after the other, and fills the cells left empty; then
+    // draws again the fill letters that spell a word by accident. "Difficile", ten words in all
+    // eight directions, is the first design's board, draw for draw.
+    static CruciPuzzleBoard build(const WordListStore &words, RandomSource &random,
+                                  Level level = Level::Hard);
 
     // The word laid in `slot`, or nullptr.
     const LaidWord *laidWord(int slot) const;
@@ -62,6 +87,9 @@ public:
     std::vector<LaidWord> laidWords; // in slot order
     QStringList givenUp;             // drawn, but no room was found for them
 };
+
+// Words no teacher wants a child to read in the grid, in capitals: the fill never spells them.
+std::span<const std::u32string_view> unsuitableWords();
 
 // Whether a word can take part in a board: 1 to 10 letters, not counting spaces, apostrophes and
 // hyphens.

@@ -6,20 +6,28 @@
 
 #include <algorithm>
 
-CruciPuzzleGame::CruciPuzzleGame(const WordListStore &words, RandomSource &random, Voice &voice)
-    : words_(words), random_(random), voice_(voice)
+CruciPuzzleGame::CruciPuzzleGame(const WordListStore &words, RandomSource &random, Voice &voice,
+                                 Level level)
+    : words_(words), random_(random), voice_(voice), level_(level)
 {}
 
 void CruciPuzzleGame::activate()
 {
     wrongAnswers_ = 0;
     rightAnswers_ = 0;
+    lastAnswer_ = Answer::None;
     newBoard();
+}
+
+void CruciPuzzleGame::startLevel(Level level)
+{
+    level_ = level;
+    activate();
 }
 
 void CruciPuzzleGame::newBoard()
 {
-    board_ = CruciPuzzleBoard::build(words_, random_);
+    board_ = CruciPuzzleBoard::build(words_, random_, level_);
     wordFound_.fill(false);
     wordsFound_ = 0;
 }

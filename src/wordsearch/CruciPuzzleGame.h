@@ -6,9 +6,9 @@
 class Voice;
 
 // The play of the word search on its board: a click on a letter is judged, found words are
-// counted, and a solved board is replaced at once by a new one with the counts running on. A word
-// found is said aloud, a solved board praised, and a picture beside the grid says its word when
-// clicked, for pupils still learning to read.
+// counted, and a solved board is replaced at once by a new one of the same level with the counts
+// running on. A word found is said aloud, a solved board praised, and a picture beside the grid
+// says its word when clicked, for pupils still learning to read.
 class CruciPuzzleGame
 {
 public:
@@ -32,10 +32,17 @@ public:
         BoardSolved, // the last word of the board: a new board stands in its place
     };
 
-    CruciPuzzleGame(const WordListStore &words, RandomSource &random, Voice &voice);
+    CruciPuzzleGame(const WordListStore &words, RandomSource &random, Voice &voice,
+                    Level level = Level::Hard);
 
     // Counts back to 0 and the first board.
     void activate();
+    // Another level: play starts afresh as in activate(), on a board of that level.
+    void startLevel(Level level);
+    Level level() const { return level_; }
+    // The most words a board of this level holds, and the arrows of the ways they run.
+    int wordsPerBoard() const { return boardLevel(level_).words; }
+    QStringList directionArrows() const { return ::directionArrows(level_); }
     ClickOutcome click(int cell);
     // Says the word of the picture in `slot`, while it stands beside the grid.
     void pictureClicked(int slot);
@@ -57,6 +64,7 @@ private:
     const WordListStore &words_;
     RandomSource &random_;
     Voice &voice_;
+    Level level_;
     CruciPuzzleBoard board_;
     std::array<bool, CruciPuzzleBoard::kWordsPerBoard + 1> wordFound_{};
     int lastFoundSlot_ = 0;

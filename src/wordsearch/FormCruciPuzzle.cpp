@@ -12,6 +12,7 @@
 #include "platform/design/PraiseBanner.h"
 #include "platform/pictures/PictureBox.h"
 #include "platform/voice/VoiceSwitch.h"
+#include "worksheets/WordSearchSheet.h"
 
 namespace {
 
@@ -19,12 +20,21 @@ constexpr quint32 kGreen = 0x00008000;
 const QColor kCellWhite(0xFF, 0xFF, 0xFF);
 const QColor kCellYellow(0xFF, 0xFF, 0x00);
 
+// "→", "→ e ↓", "→, ↓, ↘ e ↗": a list as Italian says it.
+QString listed(const QStringList &items)
+{
+    if (items.size() < 2)
+        return items.join(QString());
+    return items.first(items.size() - 1).join(QStringLiteral(", ")) + QStringLiteral(" e ") +
+           items.last();
+}
+
 } // namespace
 
 FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
     : GameWindow(kWordSearchForm, kWordSearchLayout, services, Game::WordSearch,
                  QStringLiteral("Vuoi tornare al menù? "), parent),
-      services_(services), game_(services.words, services.random, services.voice),
+      services_(services), game_(services.words, services.random, services.voice, level()),
       grid_(new GridFocus(CruciPuzzleBoard::kRows, CruciPuzzleBoard::kColumns, *this,
                           QAccessible::Cell, GridFocus::Frame::Inside, surface())),
       announcer_(new Announcer(surface())), praise_(new PraiseBanner(surface()))
@@ -48,7 +58,10 @@ FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
     grid_->setAccessibleName(QStringLiteral("lettere"));
     // The praise is said in the announcement of the solved board.
     hideFromReaders(praise_);
+    // The grid's description says the ways the words run.
+    hideFromReaders(surface()->label(kDirections));
     surface()->setLetterForm(kLetterCell, letterForm());
+    showLevel();
     grid_->setFocus();
 }
 
@@ -71,11 +84,36 @@ void FormCruciPuzzle::showLetterForm(LetterForm form)
     surface()->setLetterForm(kLetterCell, form);
     for (int cell = 0; cell < CruciPuzzleBoard::kCells; ++cell)
         mirrorCell(cell);
+    for (const LaidWord &laid : game_.board().laidWords)
+        pictures_[std::size_t(laid.slot - 1)]->setPlaceholderInitial(laid.word, form);
 }
 
-void FormCruciPuzzle::startLevel(Level)
+void FormCruciPuzzle::startLevel(Level level)
 {
-    activate();
+    game_.startLevel(level);
+    showLevel();
+    mirrorBoard();
+    mirrorScores();
+}
+
+// As many pictures as the level's board holds words, the others' boxes hidden; the ways the words
+// run, as arrows beside the pictures and in the grid's description.
+void FormCruciPuzzle::showLevel()
+{
+    for (int slot = 0; slot < CruciPuzzleBoard::kWordsPerBoard; ++slot)
+        pictures_[std::size_t(slot)]->setVisible(slot < game_.wordsPerBoard());
+    const QStringList arrows = game_.directionArrows();
+    surface()->label(kDirections)->setText(arrows.join(u'\n'));
+    grid_->setAccessibleDescription(QStringLiteral("parole ") + listed(arrows));
+}
+
+std::unique_ptr<Worksheet> FormCruciPuzzle::worksheet()
+{
+    QStringList pictures;
+    for (const LaidWord &laid : game_.board().laidWords)
+        pictures << services_.pictureFor(laid.word);
+    return std::make_unique<WordSearchSheet>(game_.board(), letterForm(), cells_[0]->font(),
+                                             game_.directionArrows(), pictures);
 }
 
 QWidget *FormCruciPuzzle::cellWidget(int cell) const
@@ -153,6 +191,7 @@ void FormCruciPuzzle::mirrorBoard()
         PictureBox *box = pictures_[std::size_t(slot - 1)];
         if (game_.showsPicture(slot)) {
             const QString &word = game_.board().laidWord(slot)->word;
+            box->setPlaceholderInitial(word, letterForm());
             box->loadPicture(services_.pictureFor(word));
             box->setAccessibleName(word);
         } else {

@@ -28,6 +28,7 @@ protected:
     void activate() override;
     void showLetterForm(LetterForm form) override;
     void startLevel(Level level) override;
+    std::unique_ptr<Worksheet> worksheet() override;
 
 private:
     QWidget *cellWidget(int cell) const override;
@@ -37,6 +38,7 @@ private:
 
     void clickLetter(int cell);
     void announce(CruciPuzzleGame::ClickOutcome outcome);
+    void showLevel();
     void mirrorBoard();
     void mirrorCell(int cell);
     void mirrorScores();

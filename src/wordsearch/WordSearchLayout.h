@@ -13,6 +13,7 @@ inline constexpr const char *kRightIcon = "ComandoIconaSi";
 inline constexpr const char *kWrongIcon = "ComandoIconaNo";
 inline constexpr const char *kRightCount = "EtichettaEsatti";
 inline constexpr const char *kWrongCount = "EtichettaErrati";
+inline constexpr const char *kDirections = "lblDirezioni";
 
 namespace wordsearch_layout {
 
@@ -32,9 +33,9 @@ inline constexpr ControlDesign scoreLabel(const char *name, int left, int top, i
             .back = 0x00FFFF00, .fore = kSystemWindowText, .transparent = true};
 }
 
-inline constexpr std::array<ControlDesign, kPictures + 6 + kCells> makeLayout()
+inline constexpr std::array<ControlDesign, kPictures + 7 + kCells> makeLayout()
 {
-    std::array<ControlDesign, kPictures + 6 + kCells> layout{};
+    std::array<ControlDesign, kPictures + 7 + kCells> layout{};
     std::size_t next = 0;
     for (int i = 0; i < kPictures; ++i)
         layout[next++] = {.name = kWordPicture, .index = i, .kind = ControlKind::Image,
@@ -51,6 +52,13 @@ inline constexpr std::array<ControlDesign, kPictures + 6 + kCells> makeLayout()
     layout[next++] = scoreLabel("Label2", 7290, 570, 735, 495, "Errati", 12);
     layout[next++] = scoreLabel(kRightCount, 8130, 60, 975, 615, "quantiesatti", 18);
     layout[next++] = scoreLabel(kWrongCount, 8160, 450, 855, 615, "quantierrati", 18);
+    // The arrows of the ways the words run, one under the other in the strip right of the
+    // pictures, in a font that draws all eight alike: the window's area stays the design's.
+    layout[next++] = {.name = kDirections, .left = 8670, .top = 960, .width = 435,
+                      .height = 5295,
+                      .text = "→ ↓", .font = {"DejaVu Sans", 16, true},
+                      .back = 0x00FFFF00, .fore = kSystemWindowText, .align = TextAlign::Centre,
+                      .transparent = true};
     // The letter grid: a pitch of 600 for cells 615 wide, so neighbours share their border.
     for (int i = 0; i < kCells; ++i)
         layout[next++] = {.name = kLetterCell, .index = i,

@@ -11,7 +11,7 @@ import time
 
 import pyatspi
 
-MENU_BUTTONS = ["Crucipuzzle", "Memory", "Carica altra lista di parole", "Informazioni", "Esci"]
+MENU_BUTTONS = ["Crucipuzzle", "Memory", "Prepara una lista", "Carica altra lista di parole", "Informazioni", "Esci"]
 
 program = subprocess.Popen(
     [sys.argv[1]], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))

@@ -3,6 +3,7 @@
 
 #include "core/ClassChoices.h"
 #include "core/WordListStore.h"
+#include "editor/FormPreparaLista.h"
 #include "memory/Deals.h"
 #include "memory/FormMemory.h"
 #include "memory/MemoryRequirements.h"
@@ -23,6 +24,7 @@
 #include "wordsearch/WordSearchRequirements.h"
 
 #include <QAction>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -255,13 +257,17 @@ TEST_F(NavigatorTest, TheWholeProgramIsPlayedFromTheKeyboardAlone)
     type(Qt::Key_Escape);
     ASSERT_TRUE(onlyWindow<FormMenu>());
 
-    // The information box, then another list: "Informazioni" two stops on, the list one further.
+    // The information box, then another list, with its pictures: "Informazioni" two stops on,
+    // the list three further, past "Memory" and "Prepara una lista".
     type(Qt::Key_Tab, Qt::NoModifier, 2);
     type(Qt::Key_Return);
     const QString list = program.filePath(QStringLiteral("sole.txt"));
     writeFile(list, "sole\r\nluna\r\n");
+    QDir(program.path()).mkpath(QStringLiteral("jpg"));
+    writeFile(program.filePath("jpg/sole.jpg"), "");
+    writeFile(program.filePath("jpg/luna.jpg"), "");
     dialogs.fileNames = {list};
-    type(Qt::Key_Tab, Qt::NoModifier, 2);
+    type(Qt::Key_Tab, Qt::NoModifier, 3);
     type(Qt::Key_Space);
     EXPECT_EQ(words.wordCount(), 2);
 
@@ -346,6 +352,27 @@ TEST_F(NavigatorTest, TheVoiceStaysAsTurnedFromOneGameToTheNext)
     QTest::mouseClick(memory->surface()->label("Label2", 13), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(recorded.said.back(), QStringLiteral("gatto"));
     EXPECT_EQ(random.used(), random.scripted());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(NavigatorTest, TheMenuLeadsToTheListEditorAndBack)
+{
+    FormMenu *menu = openMenu();
+    press(menu, "Command16");
+    discardClosedWindows();
+    EXPECT_EQ(windowCount(), baseline + 1);
+    FormPreparaLista *editor = openWindow<FormPreparaLista>();
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(editor->isMaximized());
+    EXPECT_TRUE(openWindows().isEmpty()); // the menu is gone
+
+    random.append({0.0}); // the new menu's colour
+    editor->findChild<QAction *>(QStringLiteral("TornaAlMenu"))->trigger();
+    onlyWindow<FormMenu>();
+    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 } // namespace

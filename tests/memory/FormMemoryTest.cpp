@@ -188,7 +188,8 @@ TEST_F(FormMemoryTest, TurnedWordsAreSaidUntilVoceIsTurnedOffForTheSession)
     QStringList commands;
     for (const QAction *command : form->menuBar()->actions())
         commands << command->objectName();
-    EXPECT_EQ(commands, (QStringList{"mnuEsci", "mnuLettere", "mnuLivello", "mnuVoce"}));
+    EXPECT_EQ(commands, (QStringList{"mnuEsci", "mnuStampa", "mnuSalvaPdf", "mnuLettere",
+                                     "mnuLivello", "mnuVoce"}));
     ASSERT_TRUE(voiceCommand());
     EXPECT_EQ(voiceCommand()->text(), QStringLiteral("Voce: sì"));
     EXPECT_TRUE(voiceCommand()->isCheckable());

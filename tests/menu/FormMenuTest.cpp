@@ -65,18 +65,25 @@ TEST_F(FormMenuTest, ButtonsStandInTheirColumnWithTheMenuCursorAndEsciHoldingThe
     EXPECT_EQ(form->surface()->palette().color(QPalette::Window), QColor(0xFF, 0xC0, 0xC0));
     EXPECT_EQ(button("Command13")->geometry(), QRect(128, 16, 225, 57));
     EXPECT_EQ(button("BottoneEsci")->geometry(), QRect(128, 368, 225, 81));
+    // As large as "Memory", centred between it and "Carica altra lista di parole".
+    EXPECT_EQ(button("Command16")->geometry(), QRect(128, 156, 225, 49));
+    EXPECT_EQ(button("Command16")->size(), button("Command15")->size());
+    EXPECT_EQ(button("Command16")->font(), button("Command15")->font());
+    EXPECT_EQ(button("Command16")->geometry().top() - button("Command15")->geometry().bottom(),
+              button("Command1")->geometry().top() - button("Command16")->geometry().bottom());
 
-    // Tab runs through Esci, Crucipuzzle, Informazioni, Memory, Carica.
+    // Tab runs through Esci, Crucipuzzle, Informazioni, Memory, Prepara, Carica.
     QStringList order;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         order << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order,
-              (QStringList{"BottoneEsci", "Command13", "Command14", "Command15", "Command1"}));
+    EXPECT_EQ(order, (QStringList{"BottoneEsci", "Command13", "Command14", "Command15", "Command16",
+                                  "Command1"}));
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("BottoneEsci"));
 
-    for (const char *name : {"Command13", "Command15", "Command1", "Command14", "BottoneEsci"}) {
+    for (const char *name :
+         {"Command13", "Command15", "Command16", "Command1", "Command14", "BottoneEsci"}) {
         const QCursor cursor = button(name)->cursor();
         EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32)) << name;
         EXPECT_EQ(cursor.hotSpot(), QPoint(3, 1)) << name;
@@ -168,11 +175,18 @@ TEST_F(FormMenuTest, LoadingAnotherList)
         longList += "parola" + QByteArray::number(i) + "\r\n";
     dialogs.fileNames = {listFile("lunga.txt", longList)};
     click("Command1");
-    EXPECT_EQ(lastShown().kind, Kind::Information);
-    EXPECT_TRUE(lastShown().text.contains(QStringLiteral("500")));
+    const ScriptedDialogs::Shown cut = dialogs.shown[dialogs.shown.size() - 2];
+    EXPECT_EQ(cut.kind, Kind::Information);
+    EXPECT_TRUE(cut.text.contains(QStringLiteral("500")));
     EXPECT_EQ(words.wordCount(), 500);
+    // Then what to mend: ten words without a picture named, the rest counted.
+    EXPECT_EQ(lastShown().kind, Kind::InformationOffering);
+    EXPECT_TRUE(lastShown().text.contains(QStringLiteral("«parola10» … e altre 490.")));
+    EXPECT_TRUE(lastShown().text.endsWith(QStringLiteral("|Prepara una lista")));
 
-    // A good list: no message.
+    // A good list, its picture beside it: no message.
+    QDir(program.path()).mkpath(QStringLiteral("jpg"));
+    writeFile(program.filePath("jpg/sole.jpg"), "");
     const std::size_t before = dialogs.shown.size();
     dialogs.fileNames = {listFile("sole.txt", "sole\r\n")};
     click("Command1");
@@ -198,6 +212,31 @@ TEST_F(FormMenuTest, LoadingAnotherList)
     open();
     click("Command1");
     EXPECT_TRUE(dialogs.shown[dialogs.shown.size() - 2].text.startsWith(documents + u'|'));
+}
+
+TEST_F(FormMenuTest, AListWithSomethingToMendOffersTheEditorAndTheEditorIsOneClickAway)
+{
+    open();
+    QSignalSpy editor(form, &FormMenu::listEditorChosen);
+    click("Command16");
+    ASSERT_EQ(editor.size(), 1);
+    EXPECT_EQ(editor[0][0].toString(), QString());
+    EXPECT_TRUE(dialogs.shown.empty());
+
+    const QString list = listFile("classe.txt", "Elenco parole classe 2ª B – gli animali della "
+                                                "fattoria\r\nzaino\r\n");
+    dialogs.fileNames = {list, list};
+    dialogs.offersTaken = {false, true};
+    click("Command1");
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text,
+              QStringLiteral("Questa parola non ha un'immagine: «zaino».\n\nQuesta riga sembra "
+                             "un titolo, non una parola: «Elenco parole classe 2ª B – gli animali "
+                             "della fattoria».|Prepara una lista"));
+    EXPECT_EQ(editor.size(), 1);
+    click("Command1");
+    ASSERT_EQ(editor.size(), 2);
+    EXPECT_EQ(editor[1][0].toString(), list);
 }
 
 TEST_F(FormMenuTest, TheWindowManagersCloseAsksToEndAndTheProgramsOwnDoesNot)

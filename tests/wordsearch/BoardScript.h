@@ -3,14 +3,19 @@
 
 #include "wordsearch/CruciPuzzleBoard.h"
 
+#include <algorithm>
 #include <array>
+#include <gtest/gtest.h>
+#include <string_view>
 #include <vector>
 
 // Writes the draws that steer the board generator: which words it picks, where it tries to
-// lay each one, and the fill letters.
+// lay each one, and the fill letters; for a board of the level given, "Difficile" by default.
 class BoardScript
 {
 public:
+    explicit BoardScript(Level level = Level::Hard) : directions_(boardLevel(level).directions) {}
+
     enum Direction
     {
         Up,
@@ -41,7 +46,10 @@ public:
     {
         static constexpr std::array<int, 8> rowHeading = {-1, -1, 0, 1, 1, 1, 0, -1};
         static constexpr std::array<int, 8> columnHeading = {0, 1, 1, 1, 0, -1, -1, -1};
-        draws_.push_back((int(direction) + 0.5) / 8);
+        // The direction's place among those of the level: the direction itself at "Difficile".
+        const auto place = std::find(directions_.begin(), directions_.end(), int(direction));
+        EXPECT_NE(place, directions_.end()) << "a direction the level does not draw";
+        draws_.push_back((double(place - directions_.begin()) + 0.5) / double(directions_.size()));
         draws_.push_back(coordinate(length, rowHeading[direction], row));
         draws_.push_back(coordinate(length, columnHeading[direction], column));
         return *this;
@@ -62,6 +70,18 @@ public:
         return *this;
     }
 
+    // Fill letters spelling `letters`, one cell after the other; the same for a fill cell drawn
+    // again.
+    BoardScript &fillWith(std::u32string_view letters)
+    {
+        for (char32_t letter : letters) {
+            const std::size_t position = CruciPuzzleBoard::kFillLetters.find(letter);
+            EXPECT_NE(position, std::u32string_view::npos) << "not a fill letter";
+            fill(1, int(position));
+        }
+        return *this;
+    }
+
     std::vector<double> draws() const { return draws_; }
 
 private:
@@ -75,5 +95,6 @@ private:
         return (value + 0.5) / CruciPuzzleBoard::kColumns;
     }
 
+    std::span<const int> directions_;
     std::vector<double> draws_;
 };

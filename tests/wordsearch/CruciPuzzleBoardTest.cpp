@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 
@@ -36,12 +37,12 @@ class CruciPuzzleBoardTest : public ::testing::Test
 {
 protected:
     // A new board from `words`, every draw scripted.
-    void build(const QStringList &words, std::vector<double> draws)
+    void build(const QStringList &words, std::vector<double> draws, Level level = Level::Hard)
     {
         loadWords(store, words);
         const std::size_t scripted = draws.size();
         ScriptedRandom random(std::move(draws));
-        board = CruciPuzzleBoard::build(store, random);
+        board = CruciPuzzleBoard::build(store, random, level);
         EXPECT_EQ(random.used(), scripted) << "draws left over";
     }
 
@@ -209,6 +210,98 @@ TEST_F(CruciPuzzleBoardTest, OnlyWordsOfOneToTenCharactersTakePart)
     EXPECT_EQ(boardLettersOf(QStringLiteral("straße")).length, 6);
 }
 
+TEST_F(CruciPuzzleBoardTest, FillLettersSpellingAWordAreDrawnAgainAfterTheFill)
+{
+    // A second CANE on the sixth row: its highest fill cell, the E, is drawn again.
+    build({"CANE"}, BoardScript()
+                        .pick(1, 1)
+                        .attempt(4, D::Right, 0, 0)
+                        .fill(46)
+                        .fillWith(U"CANE")
+                        .fill(46)
+                        .fillWith(U"O")
+                        .draws());
+    EXPECT_EQ(readBack(board, 50, 1, 4), QStringLiteral("CANO"));
+
+    // Backwards, and drawn again once more when the new letter spells it again.
+    build({"CANE"}, BoardScript()
+                        .pick(1, 1)
+                        .attempt(4, D::Right, 0, 0)
+                        .fill(46)
+                        .fillWith(U"ENAC")
+                        .fill(46)
+                        .fillWith(U"CT")
+                        .draws());
+    EXPECT_EQ(readBack(board, 50, 1, 4), QStringLiteral("ENAT"));
+
+    // An unsuitable word of fill letters and a laid word: DIO before CANE.
+    build({"CANE"}, BoardScript()
+                        .pick(1, 1)
+                        .attempt(4, D::Right, 5, 3)
+                        .fill(50)
+                        .fillWith(U"DIO")
+                        .fill(43)
+                        .fillWith(U"A")
+                        .draws());
+    EXPECT_EQ(readBack(board, 50, 1, 7), QStringLiteral("DIACANE"));
+}
+
+TEST_F(CruciPuzzleBoardTest, WordsSpelledByTheWordsLettersAloneAreLaidAgainUnlessNoLayoutAvoidsThem)
+{
+    // The C of CANE and the ASA of CASA spell CASA leftwards: the words are laid again, and after
+    // a few layouts in vain the last one stays.
+    for (int layouts : {1, CruciPuzzleBoard::kNewLayouts + 1}) {
+        BoardScript script;
+        script.pick(1, 2).pick(2, 2);
+        for (int layout = 0; layout < layouts; ++layout)
+            script.attempt(4, D::Right, 0, 0).attempt(4, D::Down, 0, 4).fill(92);
+        if (layouts == 1)
+            script.attempt(4, D::Right, 0, 0).attempt(4, D::Right, 5, 0).fill(92);
+        build({"CASA", "CANE"}, script.draws());
+        EXPECT_EQ(board.laidWords.at(1).startCell, layouts == 1 ? 50 : 4);
+    }
+
+    // No layout avoids RE in FIORE, or the E of a word of one letter, and a palindrome read
+    // backwards is its own cells: nothing is drawn again. But the fill never shows that E.
+    build({"FIORE", "RE", "E", "ANNA"}, BoardScript()
+                                            .pick(1, 4)
+                                            .pick(2, 4)
+                                            .pick(3, 4)
+                                            .pick(4, 4)
+                                            .attempt(5, D::Right, 0, 0)
+                                            .attempt(2, D::Right, 2, 0)
+                                            .attempt(1, D::Right, 4, 0)
+                                            .attempt(4, D::Left, 9, 9)
+                                            .fillWith(U"E")
+                                            .fill(87)
+                                            .fillWith(U"T")
+                                            .draws());
+    EXPECT_EQ(board.cells[5].letter, U'T');
+}
+
+// Always the first fill letter, Q.
+class SameDraw final : public RandomSource
+{
+public:
+    double draw() override
+    {
+        ++draws;
+        return 0.0;
+    }
+    int draws = 0;
+};
+
+TEST_F(CruciPuzzleBoardTest, AFillThatCannotBeMendedIsLeftAfterItsRounds)
+{
+    // The word Q on cell 0, every fill letter a Q that is drawn again as a Q.
+    loadWords(store, {"Q"});
+    SameDraw random;
+    board = CruciPuzzleBoard::build(store, random);
+    EXPECT_EQ(random.draws, 1 + 3 + 99 + CruciPuzzleBoard::kMendRounds * 99);
+    EXPECT_EQ(board.laidWords.at(0).startCell, 0);
+    EXPECT_EQ(board.cells[99].letter, U'Q');
+}
+
 void checkManyBoards(const WordListStore &store)
 {
     ProgramRandom random(20261208);
@@ -259,5 +352,107 @@ TEST(CruciPuzzleBoards, EveryLaidWordReadsBackInAStraightLineAndCanBeFound)
                "GGGGGGGGGG", "HHHHHHHHHH", "IIIIIIIIII", "LLLLLLLLLL", "AEIOUAEIOU", "CASACASACA"});
     checkManyBoards(crowded);
 }
+
+// The places where `word` reads on the board, each as the set of its cells: in any of the eight
+// directions, a place read backwards (a palindrome over its own cells) being the same place.
+std::set<std::vector<int>> placesOf(const CruciPuzzleBoard &board, std::u32string_view word)
+{
+    static constexpr std::array<int, 8> rowHeading = {-1, -1, 0, 1, 1, 1, 0, -1};
+    static constexpr std::array<int, 8> columnHeading = {0, 1, 1, 1, 0, -1, -1, -1};
+    std::set<std::vector<int>> places;
+    for (int start = 0; start < CruciPuzzleBoard::kCells; ++start) {
+        for (std::size_t direction = 0; direction < 8; ++direction) {
+            std::vector<int> cells;
+            int row = start / 10, column = start % 10;
+            for (char32_t letter : word) {
+                if (row < 0 || row > 9 || column < 0 || column > 9 ||
+                    board.cells[std::size_t(row * 10 + column)].letter != letter)
+                    break;
+                cells.push_back(row * 10 + column);
+                row += rowHeading[direction];
+                column += columnHeading[direction];
+            }
+            if (cells.size() == word.size()) {
+                std::sort(cells.begin(), cells.end());
+                places.insert(cells);
+            }
+        }
+    }
+    return places;
+}
+
+std::vector<int> cellsOf(const LaidWord &laid)
+{
+    std::vector<int> cells;
+    for (int j = 0; j < boardLettersOf(laid.word).length; ++j)
+        cells.push_back(laid.startCell + j * CruciPuzzleBoard::kSteps[std::size_t(laid.direction)]);
+    std::sort(cells.begin(), cells.end());
+    return cells;
+}
+
+// A second reading that no fill letter and no other layout could have avoided: within the cells of
+// one laid word (AUTO in AUTOBUS), or a word of one or two letters on the words' letters alone.
+bool unavoidable(const CruciPuzzleBoard &board, const std::vector<int> &place)
+{
+    if (place.size() <= 2)
+        return std::all_of(place.begin(), place.end(),
+                           [&](int cell) { return board.cells[std::size_t(cell)].owner != 0; });
+    return std::any_of(board.laidWords.begin(), board.laidWords.end(), [&](const LaidWord &laid) {
+        const std::vector<int> cells = cellsOf(laid);
+        return std::includes(cells.begin(), cells.end(), place.begin(), place.end());
+    });
+}
+
+class BoardsOfALevel : public ::testing::TestWithParam<Level>
+{
+};
+
+TEST_P(BoardsOfALevel, WordsRunTheLevelsWaysAndReadOnceAndNothingUnsuitableReads)
+{
+    const Level level = GetParam();
+    const BoardLevel rules = boardLevel(level);
+    WordListStore bundled;
+    ASSERT_TRUE(bundled.loadWordList(QStringLiteral(ZIBALDO_DATA_DIR "/listaparole.txt")).loaded());
+    // Words the fill and the crossings spell often: of one and two letters, of few letters, a
+    // palindrome, words inside others.
+    WordListStore prone;
+    loadWords(prone, {"E", "RE", "TE", "ALA", "ANNA", "NONNA", "OSSO", "CASA", "CANE", "ERO",
+                      "ALBERO", "FIORE", "MARE"});
+    for (auto [store, boards] : {std::pair(&bundled, 1100), std::pair(&prone, 500)}) {
+        ProgramRandom random(20260518 + std::uint64_t(level));
+        for (int round = 0; round < boards; ++round) {
+            const CruciPuzzleBoard board = CruciPuzzleBoard::build(*store, random, level);
+            ASSERT_EQ(int(board.laidWords.size()) + board.givenUp.size(), rules.words);
+            for (const LaidWord &laid : board.laidWords) {
+                SCOPED_TRACE(laid.word.toStdString());
+                EXPECT_TRUE(std::find(rules.directions.begin(), rules.directions.end(),
+                                      laid.direction) != rules.directions.end());
+                const BoardLetters letters = boardLettersOf(laid.word);
+                const std::vector<int> own = cellsOf(laid);
+                const auto places =
+                    placesOf(board, std::u32string_view(letters.letters.data(),
+                                                        std::size_t(letters.length)));
+                ASSERT_TRUE(places.contains(own));
+                EXPECT_TRUE(std::any_of(own.begin(), own.end(), [&](int cell) {
+                    return board.cells[std::size_t(cell)].owner == laid.slot;
+                })) << "a word that can never be found";
+                for (const std::vector<int> &place : places) {
+                    EXPECT_TRUE(place == own || unavoidable(board, place));
+                }
+            }
+            for (std::u32string_view word : unsuitableWords()) {
+                for (const std::vector<int> &place : placesOf(board, word)) {
+                    EXPECT_TRUE(unavoidable(board, place));
+                }
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, BoardsOfALevel,
+                         ::testing::Values(Level::Easy, Level::Medium, Level::Hard),
+                         [](const ::testing::TestParamInfo<Level> &info) {
+                             return levelCaption(info.param).toStdString();
+                         });
 
 } // namespace

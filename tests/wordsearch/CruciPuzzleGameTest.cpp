@@ -224,6 +224,44 @@ TEST(CruciPuzzleGames, ASolvedBoardIsReplacedAtOnceAndTheCountsRunOn)
     }
 }
 
+TEST_F(CruciPuzzleGameTest, AnotherLevelStartsAfreshOnABoardOfItsOwn)
+{
+    startCaneAndLupo();
+    game->click(99);
+    for (int cell : {0, 1, 2, 3})
+        game->click(cell);
+
+    // "Facile": LUPO then CANE, down the last column and along the bottom row.
+    random->append(BoardScript(Level::Easy)
+                       .pick(2, 2)
+                       .pick(1, 2)
+                       .attempt(4, D::Down, 0, 9)
+                       .attempt(4, D::Right, 9, 0)
+                       .fill(92)
+                       .draws());
+    game->startLevel(Level::Easy);
+    EXPECT_EQ(random->used(), random->scripted());
+    EXPECT_EQ(game->level(), Level::Easy);
+    expectScores(0, 0, Answer::None);
+    EXPECT_EQ(game->wordsFound(), 0);
+    EXPECT_TRUE(game->showsPicture(1) && game->showsPicture(2));
+    EXPECT_EQ(game->board().cells[39].letter, U'O');
+    EXPECT_EQ(game->directionArrows(), QStringList({"→", "↓"}));
+
+    // Its next board is of the same level: down is the second of its two directions.
+    random->append(BoardScript(Level::Easy)
+                       .pick(1, 2)
+                       .pick(2, 2)
+                       .attempt(4, D::Down, 0, 0)
+                       .attempt(4, D::Down, 0, 1)
+                       .fill(92)
+                       .draws());
+    for (int cell : {9, 19, 29, 39, 90, 91, 92, 93})
+        game->click(cell);
+    EXPECT_EQ(random->used(), random->scripted());
+    EXPECT_EQ(game->board().cells[11].letter, U'U');
+}
+
 TEST_F(CruciPuzzleGameTest, CountsStopAtTheirLargestValue)
 {
     startCaneAndLupo();

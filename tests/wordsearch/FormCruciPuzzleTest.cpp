@@ -64,6 +64,28 @@ protected:
         return form->surface()->picture(name, index);
     }
     void click(int cell) { QTest::mouseClick(label("Label1", cell), Qt::LeftButton); }
+    void chooseLevel(Level level)
+    {
+        for (QAction *choice : form->findChildren<QAction *>(QStringLiteral("mnuLivelloScelta")))
+            if (levelsOf()[std::size_t(choice->property("index").toInt())] == level)
+                choice->trigger();
+    }
+    // The level shown: the arrows beside the pictures, the grid's description, the picture boxes.
+    void expectLevelShown(FormCruciPuzzle *window, const char *arrows, const char *description,
+                          int pictures)
+    {
+        const DesignLabel *shown = window->surface()->label("lblDirezioni");
+        EXPECT_EQ(shown->text().split(u'\n').join(u' '), QString::fromUtf8(arrows));
+        const QRect drawn = QFontMetrics(shown->font())
+                                .boundingRect(shown->rect(), Qt::AlignHCenter, shown->text());
+        EXPECT_TRUE(shown->rect().contains(drawn)) << "in their column";
+        EXPECT_EQ(window->findChild<GridFocus *>()->accessibleDescription(),
+                  QString::fromUtf8(description));
+        for (int box = 0; box < CruciPuzzleBoard::kWordsPerBoard; ++box) {
+            EXPECT_EQ(window->surface()->picture("Image1", box)->isVisibleTo(window),
+                      box < pictures);
+        }
+    }
     bool iconShown(const char *name) { return picture(name)->isVisibleTo(form); }
 
     QTemporaryDir program;
@@ -315,6 +337,49 @@ TEST_F(FormCruciPuzzleTest, EscapeF10AndTheWindowManagersCloseAskTheLeaveQuestio
     // The program's own close does not ask.
     EXPECT_TRUE(form->close());
     EXPECT_EQ(dialogs.shown.size(), 5u);
+}
+
+TEST_F(FormCruciPuzzleTest, AnotherLevelStartsAfreshWithItsPicturesAndArrows)
+{
+    expectLevelShown(form, "→ ↓ ↘ ↗ ← ↑ ↖ ↙", "parole →, ↓, ↘, ↗, ←, ↑, ↖ e ↙", 10);
+    click(99);
+    click(0);
+
+    // LUPO down the last column, CANE along the bottom row.
+    random.append(BoardScript(Level::Easy)
+                      .pick(2, 2)
+                      .pick(1, 2)
+                      .attempt(4, D::Down, 0, 9)
+                      .attempt(4, D::Right, 9, 0)
+                      .fill(92)
+                      .draws());
+    chooseLevel(Level::Easy);
+    EXPECT_EQ(choices.level(Game::WordSearch), Level::Easy);
+    expectLevelShown(form, "→ ↓", "parole → e ↓", 6);
+    EXPECT_EQ(label("EtichettaErrati")->text(), QStringLiteral(" 0"));
+    EXPECT_TRUE(iconShown("ComandoIconaSi") && iconShown("ComandoIconaNo"));
+    EXPECT_EQ(label("Label1", 0)->background(), QColor(Qt::white));
+    EXPECT_EQ(label("Label1", 39)->text(), QStringLiteral("O"));
+    PictureBox::waitForPictures();
+    EXPECT_EQ(picture("Image1", 0)->pictureFile(),
+              program.filePath(QStringLiteral("jpg/LUPO.jpg")));
+}
+
+TEST_F(FormCruciPuzzleTest, AWindowOpensAtTheClassLevel)
+{
+    choices.setLevel(Game::WordSearch, Level::Medium);
+    random.append(BoardScript(Level::Medium)
+                      .pick(1, 2)
+                      .pick(2, 2)
+                      .attempt(4, D::Right, 0, 0)
+                      .attempt(4, D::Down, 1, 0)
+                      .fill(92)
+                      .draws());
+    FormCruciPuzzle medium(services);
+    medium.show();
+    EXPECT_EQ(medium.game().level(), Level::Medium);
+    EXPECT_EQ(medium.surface()->label("Label1", 40)->text(), QStringLiteral("O"));
+    expectLevelShown(&medium, "→ ↓ ↘ ↗", "parole →, ↓, ↘ e ↗", 8);
 }
 
 TEST_F(FormCruciPuzzleTest, TheMenuBarGrowsWithTheWindow)

@@ -6,22 +6,33 @@
 #include "platform/Services.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/voice/VoiceSwitch.h"
+#include "worksheets/SheetOutput.h"
+#include "worksheets/Worksheet.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDate>
+#include <QDir>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QThread>
 #include <algorithm>
 
 GameWindow::GameWindow(const char *formName, std::span<const ControlDesign> layout,
                        Services &services, Game game, const QString &leaveQuestion, QWidget *parent)
     : DesignWindow(formName, layout, parent), dialogs_(services.dialogs),
       choices_(services.choices), game_(game), leaveQuestion_(leaveQuestion),
-      exit_(addMenuCommand("mnuEsci", QStringLiteral("Esci")))
+      exit_(addMenuCommand("mnuEsci", QStringLiteral("Esci"))),
+      print_(addMenuCommand("mnuStampa", QStringLiteral("Stampa…"))),
+      savePdf_(addMenuCommand("mnuSalvaPdf", QStringLiteral("Salva PDF…")))
 {
     connect(exit_, &QAction::triggered, this, &GameWindow::askToLeave);
+    connect(print_, &QAction::triggered, this, &GameWindow::askToPrint);
+    connect(savePdf_, &QAction::triggered, this, &GameWindow::askToSavePdf);
     menuBar()->installEventFilter(this);
     addChoiceMenu("mnuLettere", QStringLiteral("Lettere"), letterFormsOf(game),
                   &GameWindow::letterForm, &letterFormCaption, &GameWindow::chooseLetterForm);
@@ -98,6 +109,48 @@ bool GameWindow::chooseLevel(Level level)
     choices_.setLevel(game_, level);
     startLevel(level);
     return true;
+}
+
+void GameWindow::askToPrint()
+{
+    std::shared_ptr<const Worksheet> sheet = worksheet();
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setPageLayout(defaultPaper());
+    printer->setDocName(sheet->name());
+    if (!dialogs_.choosePrinter(this, *printer))
+        return;
+    runAside([sheet, printer] { return printSheet(*sheet, *printer); });
+}
+
+void GameWindow::askToSavePdf()
+{
+    std::shared_ptr<const Worksheet> sheet = worksheet();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString proposed = QDir(documents).filePath(sheet->name() + QLatin1Char(' ') +
+                                                      QDate::currentDate().toString(Qt::ISODate) +
+                                                      QStringLiteral(".pdf"));
+    const QString path = dialogs_.saveFileName(this, proposed, QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    runAside([sheet, path] { return savePdf(*sheet, path); });
+}
+
+// A sheet takes up to a second to paint: the window goes on meanwhile, and offers no second sheet
+// until this one is done.
+void GameWindow::runAside(std::function<QString()> job)
+{
+    print_->setEnabled(false);
+    savePdf_->setEnabled(false);
+    auto message = std::make_shared<QString>();
+    QThread *thread = QThread::create([job, message] { *message = job(); });
+    connect(thread, &QThread::finished, this, [this, message] {
+        print_->setEnabled(true);
+        savePdf_->setEnabled(true);
+        if (!message->isEmpty())
+            dialogs_.critical(this, *message);
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
 }
 
 void GameWindow::askToLeave()

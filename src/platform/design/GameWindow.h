@@ -5,12 +5,16 @@
 #include "core/ClassChoices.h"
 
 #include <QPointer>
+#include <functional>
+#include <memory>
 
 class Dialogs;
 class QMenu;
 struct Services;
+class Worksheet;
 
 // A game's window: its menu bar's "Esci" asks whether to go back to the menu, and Yes says so;
+// "Stampa…" and "Salva PDF…" put the board or deal on paper, painted off the window's thread;
 // "Lettere" and "Livello" choose the letter form and the level the class plays at, kept for the
 // next session; "Voce", a checkable command, turns the voice off and on for the whole session.
 // Escape and the window manager's close ask the same as "Esci"; F10 or Alt takes the keyboard to
@@ -39,6 +43,8 @@ protected:
     // Why the list in use cannot be played at `level`, in the words the teacher reads; empty when
     // it can.
     virtual QString levelRefusal(Level) const { return {}; }
+    // The sheet of the board or deal on show, for "Stampa…" and "Salva PDF…".
+    virtual std::unique_ptr<Worksheet> worksheet() = 0;
 
     bool asksBeforeClosing() const override { return true; }
     void askToClose() override { askToLeave(); }
@@ -57,11 +63,17 @@ private:
                          bool (GameWindow::*choose)(Choice));
     bool chooseLetterForm(LetterForm form);
     bool chooseLevel(Level level);
+    void askToPrint();
+    void askToSavePdf();
+    // Runs `job` on a thread of its own while the game goes on, and shows the message it returns.
+    void runAside(std::function<QString()> job);
 
     Dialogs &dialogs_;
     ClassChoices &choices_;
     Game game_;
     QString leaveQuestion_;
     QAction *exit_;
+    QAction *print_;
+    QAction *savePdf_;
     QPointer<QWidget> focusBeforeMenuBar_;
 };

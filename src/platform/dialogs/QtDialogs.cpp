@@ -7,13 +7,21 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 
 QFont dialogFont(const QWidget *parent, const char *kind)
 {
     const auto *window = parent ? qobject_cast<const DesignWindow *>(parent->window()) : nullptr;
-    return boxFont(window ? window->surface()->scale() : 1.0, QApplication::font(kind));
+    QFont font = boxFont(window ? window->surface()->scale() : 1.0, QApplication::font(kind));
+    // A window of Qt's own widgets, the list editor, sets its readable size itself.
+    if (parent && !window)
+        font.setPixelSize(
+            std::max(QFontInfo(font).pixelSize(), QFontInfo(parent->window()->font()).pixelSize()));
+    return font;
 }
 
 namespace {
@@ -28,6 +36,8 @@ QMessageBox::StandardButton ask(QWidget *parent, QMessageBox::Icon icon, const Q
     box.setDefaultButton(defaultButton);
     if (QAbstractButton *yes = box.button(QMessageBox::Yes))
         yes->setText(QStringLiteral("Sì"));
+    if (QAbstractButton *cancel = box.button(QMessageBox::Cancel))
+        cancel->setText(QStringLiteral("Annulla"));
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
@@ -62,4 +72,54 @@ QString QtDialogs::openFileName(QWidget *parent, const QString &folder, const QS
     if (dialog.exec() != QDialog::Accepted)
         return {};
     return dialog.selectedFiles().value(0);
+}
+
+Dialogs::Answer QtDialogs::questionWithCancel(QWidget *parent, const QString &text)
+{
+    switch (ask(parent, QMessageBox::Question, text,
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+bool QtDialogs::informationOffering(QWidget *parent, const QString &text, const QString &action)
+{
+    QMessageBox box(QMessageBox::Information, kDialogTitle, text, QMessageBox::Ok, parent);
+    box.setFont(dialogFont(parent, "QMessageBox"));
+    QPushButton *offered = box.addButton(action, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == offered;
+}
+
+QString QtDialogs::saveFileName(QWidget *parent, const QString &proposed, const QString &filter)
+{
+    // Qt's own dialog, as for opening: it asks before replacing a file, in Italian.
+    const QFileInfo file(proposed);
+    QFileDialog dialog(parent, QString(), file.absolutePath(), filter);
+    dialog.selectFile(file.fileName());
+    dialog.setFont(dialogFont(parent, "QFileDialog"));
+    dialog.setObjectName(QStringLiteral("CommonDialogSalva"));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // A name typed without an ending takes the one of the filter's first pattern.
+    static const QRegularExpression firstEnding(QStringLiteral("\\(\\*\\.(\\w+)"));
+    dialog.setDefaultSuffix(firstEnding.match(filter).captured(1));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+bool QtDialogs::choosePrinter(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setFont(dialogFont(parent, "QPrintDialog"));
+    dialog.setObjectName(QStringLiteral("CommonDialogStampa"));
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -12,6 +12,11 @@ public:
     void critical(QWidget *parent, const QString &text) override;
     bool question(QWidget *parent, const QString &text) override;
     QString openFileName(QWidget *parent, const QString &folder, const QString &filter) override;
+    QString saveFileName(QWidget *parent, const QString &proposed, const QString &filter) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer) override;
+
+    Answer questionWithCancel(QWidget *parent, const QString &text) override;
+    bool informationOffering(QWidget *parent, const QString &text, const QString &action) override;
 };
 
 // The font of a box shown over `parent`: it grows with the window's scale, so that on a large

@@ -3,6 +3,8 @@
 
 #include "PictureDecoder.h"
 #include "PictureLoader.h"
+#include "core/LetterText.h"
+#include "platform/design/LetterFonts.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -19,6 +21,18 @@ const QEvent::Type kDecodeEvent = QEvent::Type(QEvent::registerEventType());
 
 // Behind a picture that does not fill its box, and in the box while its picture is decoded.
 const QColor kGround(0xE8, 0xE8, 0xE8);
+
+// The height of an initial on the placeholder, against the box's.
+constexpr double kInitialHeight = 0.6;
+
+void paintInitial(QPainter &painter, const QRect &area, const QString &initial, QFont font)
+{
+    painter.fillRect(area, kGround);
+    font.setPixelSize(std::max(1, int(area.height() * kInitialHeight)));
+    painter.setFont(font);
+    painter.setPen(QColor(0x60, 0x60, 0x60));
+    painter.drawText(area, Qt::AlignCenter, initial);
+}
 
 // A grey frame with a mountain and a sun: "a picture belongs here".
 void paintPlaceholder(QPainter &painter, const QRect &area)
@@ -63,9 +77,20 @@ void PictureBox::loadPicture(const QString &path)
     update();
 }
 
+void PictureBox::setPlaceholderInitial(const QString &word, LetterForm form)
+{
+    const QString written = writtenIn(form, word);
+    const auto letter = std::find_if(written.cbegin(), written.cend(),
+                                     [](QChar c) { return c.isLetterOrNumber(); });
+    initial_ = letter == written.cend() ? QString() : QString(*letter);
+    initialForm_ = form;
+    update();
+}
+
 void PictureBox::clearPicture()
 {
     file_.clear();
+    initial_.clear();
     loaded_ = false;
     failed_ = false;
     image_ = QImage();
@@ -197,7 +222,10 @@ void PictureBox::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     if (failed_) {
-        paintPlaceholder(painter, rect());
+        if (initial_.isEmpty())
+            paintPlaceholder(painter, rect());
+        else
+            paintInitial(painter, rect(), initial_, letterFont(initialForm_, font()));
         return;
     }
     if (image_.isNull()) {

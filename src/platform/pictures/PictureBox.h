@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/ClassChoices.h"
 #include "platform/design/DesignControl.h"
 
 #include <QImage>
@@ -28,6 +29,9 @@ public:
 
     // An empty path (a word with no picture file) shows the placeholder.
     void loadPicture(const QString &path);
+    // The placeholder shows the first letter of `word` large, as `form` writes it, so that two
+    // words without a picture still look different.
+    void setPlaceholderInitial(const QString &word, LetterForm form);
     void clearPicture();
 
     QString pictureFile() const { return file_; }
@@ -53,6 +57,8 @@ private:
     void showDecoded(QSize box, const QImage &image);
 
     QString file_;
+    QString initial_;
+    LetterForm initialForm_ = LetterForm::AsListed;
     bool loaded_ = false;
     bool failed_ = false;
     QImage image_;

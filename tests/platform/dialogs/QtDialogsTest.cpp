@@ -136,3 +136,64 @@ TEST(QtDialogs, BoxesGrowWithTheWindowAndNeverShrinkBelowTheDesktopsSize)
 }
 
 } // namespace
+
+namespace {
+
+struct SeenInEditorsBox
+{
+    QStringList captions;
+    int textPixels = 0;
+};
+
+// Asks with `ask`; once its box is open, notes its buttons' captions and its text's size, then
+// presses `key`.
+template <typename Ask> SeenInEditorsBox pressInBox(Qt::Key key, Ask ask)
+{
+    SeenInEditorsBox seen;
+    QTimer::singleShot(0, [&seen, key] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        for (const QAbstractButton *button : box->buttons())
+            seen.captions << button->text();
+        seen.captions.sort();
+        seen.textPixels =
+            QFontInfo(box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"))->font())
+                .pixelSize();
+        QTest::keyClick(box, key);
+    });
+    ask();
+    return seen;
+}
+
+} // namespace
+
+// The list editor's boxes: Sì, No, Annulla with Sì the default and Escape for Annulla; an
+// information box offering one more button; both as large as the editor's own text.
+TEST(QtDialogs, TheEditorsBoxesAnswerInItalianAndReadAsLargeAsItsWindow)
+{
+    QWidget editor;
+    QFont large = editor.font();
+    large.setPixelSize(26);
+    editor.setFont(large);
+    editor.show();
+    QtDialogs dialogs;
+    Dialogs::Answer answer = Dialogs::Answer::No;
+    const auto save = [&] {
+        answer = dialogs.questionWithCancel(&editor, QStringLiteral("Salvare?"));
+    };
+    const SeenInEditorsBox question = pressInBox(Qt::Key_Return, save);
+    EXPECT_EQ(answer, Dialogs::Answer::Yes);
+    EXPECT_EQ(question.captions, (QStringList{"&No", "Annulla", "Sì"}));
+    EXPECT_EQ(question.textPixels, 26);
+    pressInBox(Qt::Key_Escape, save);
+    EXPECT_EQ(answer, Dialogs::Answer::Cancel);
+
+    bool taken = true;
+    const SeenInEditorsBox offer = pressInBox(Qt::Key_Return, [&] {
+        taken = dialogs.informationOffering(&editor, QStringLiteral("Mancano immagini."),
+                                            QStringLiteral("Prepara una lista"));
+    });
+    EXPECT_FALSE(taken);
+    EXPECT_TRUE(offer.captions.contains(QStringLiteral("Prepara una lista")));
+}

@@ -242,6 +242,34 @@ TEST_F(PictureTest, ABoxShowsThePictureAPlaceholderOrNothing)
     EXPECT_EQ(box.content(), PictureBox::Content::Nothing);
 }
 
+// Words without a picture differ by their first letter, as the class writes it; the apostrophe of
+// an elided article is no letter.
+TEST_F(PictureTest, AMissingPictureShowsTheWordsInitialInTheClasssLetterForm)
+{
+    const auto drawn = [](const QString &word, LetterForm form) {
+        PictureBox box;
+        box.resize(90, 80);
+        box.setPlaceholderInitial(word, form);
+        box.loadPicture(QString());
+        return box.grab().toImage();
+    };
+    PictureBox plain;
+    plain.resize(90, 80);
+    plain.loadPicture(QString());
+    const QImage mountain = plain.grab().toImage();
+
+    const QImage zaino = drawn(QStringLiteral("zaino"), LetterForm::Capitals);
+    EXPECT_NE(zaino, mountain);
+    EXPECT_EQ(zaino, drawn(QStringLiteral("Zucca"), LetterForm::Capitals));
+    EXPECT_NE(zaino, drawn(QStringLiteral("mela"), LetterForm::Capitals));
+    EXPECT_EQ(drawn(QStringLiteral("l'ape"), LetterForm::Capitals),
+              drawn(QStringLiteral("lupo"), LetterForm::Capitals));
+    EXPECT_NE(drawn(QStringLiteral("Mela"), LetterForm::Capitals),
+              drawn(QStringLiteral("Mela"), LetterForm::Lowercase));
+    EXPECT_EQ(drawn(QStringLiteral("Mela"), LetterForm::Lowercase),
+              drawn(QStringLiteral("mela"), LetterForm::Lowercase));
+}
+
 TEST_F(PictureTest, APictureOfAnotherShapeStandsWholeInTheMiddleOfItsBox)
 {
     const QString path = jpg.filePath(QStringLiteral("ritratto.jpg"));

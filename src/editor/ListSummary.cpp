@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ListSummary.h"
+
+#include "core/WordListStore.h"
+#include "memory/CardGrid.h"
+#include "memory/MemoryRequirements.h"
+#include "wordsearch/WordSearchRequirements.h"
+
+QString listSummary(const QStringList &words, int withoutPicture, const ClassChoices &choices)
+{
+    WordListStore store;
+    store.setWords(words, {});
+    const int count = int(words.size());
+    const QString wordSearch = wordSearchRefusal(store).isEmpty()
+                                   ? QStringLiteral("sì")
+                                   : QStringLiteral("no, serve una parola da 1 a 10 lettere");
+    const Level memoryLevel = choices.level(Game::Memory);
+    const QString memory =
+        memoryRefusal(store, memoryLevel).isEmpty()
+            ? QStringLiteral("sì")
+            : QStringLiteral("no, servono %1 parole diverse").arg(deckShapeOf(memoryLevel).pairs());
+    return QStringLiteral("%1 · %2 senza immagine · Crucipuzzle: %3 · Memory: %4")
+        .arg(count == 1 ? QStringLiteral("1 parola") : QStringLiteral("%1 parole").arg(count))
+        .arg(withoutPicture)
+        .arg(wordSearch, memory);
+}

@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WordTilesModel.h"
+
+#include "platform/pictures/PictureLoader.h"
+#include "wordsearch/CruciPuzzleBoard.h"
+
+#include <QPainter>
+
+namespace {
+
+const QString kMissing = QStringLiteral("manca l'immagine");
+const QColor kGround(0xE8, 0xE8, 0xE8);
+
+// The picture whole, centred on the grey ground of the games' boxes.
+QPixmap framed(const QImage &image)
+{
+    QPixmap pixmap(WordTilesModel::kThumbnail);
+    pixmap.fill(kGround);
+    QPainter painter(&pixmap);
+    const QSize shown = image.size().scaled(pixmap.size(), Qt::KeepAspectRatio);
+    const QRect area(
+        QPoint((pixmap.width() - shown.width()) / 2, (pixmap.height() - shown.height()) / 2),
+        shown);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(area, image);
+    return pixmap;
+}
+
+QPixmap placeholder(const QString &text)
+{
+    QPixmap pixmap(WordTilesModel::kThumbnail);
+    pixmap.fill(kGround);
+    if (!text.isEmpty()) {
+        QPainter painter(&pixmap);
+        painter.setPen(QColor(0x50, 0x50, 0x50));
+        QFont font = painter.font();
+        font.setPixelSize(20);
+        painter.setFont(font);
+        painter.drawText(pixmap.rect().adjusted(8, 8, -8, -8), Qt::AlignCenter | Qt::TextWordWrap,
+                         text);
+    }
+    return pixmap;
+}
+
+} // namespace
+
+WordTilesModel::WordTilesModel(QObject *parent) : QAbstractListModel(parent) {}
+
+int WordTilesModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(tiles_.size());
+}
+
+QStringList WordTilesModel::remarksOn(const WordTile &tile)
+{
+    QStringList remarks;
+    if (!tile.picture.isSet())
+        remarks << kMissing;
+    else if (tile.picture.source == TilePicture::Source::Program)
+        remarks << QStringLiteral("immagine di Zibaldo");
+    if (!fitsOnBoard(tile.word))
+        remarks << QStringLiteral("più di 10 lettere: solo nel Memory");
+    return remarks;
+}
+
+QString WordTilesModel::spokenName(const WordTile &tile)
+{
+    QStringList parts{tile.word, tile.picture.isSet() ? QStringLiteral("con immagine") : kMissing};
+    if (!fitsOnBoard(tile.word))
+        parts << QStringLiteral("più di 10 lettere: solo nel Memory");
+    return parts.join(QStringLiteral(", "));
+}
+
+QVariant WordTilesModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const WordTile &tile = tiles_.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole: {
+        QStringList lines{tile.word};
+        for (const QString &remark : remarksOn(tile)) {
+            if (remark != kMissing) // the placeholder reads it already
+                lines << remark;
+        }
+        return lines.join(u'\n');
+    }
+    case Qt::EditRole:
+        return tile.word;
+    case Qt::DecorationRole:
+        return thumbnailOf(index.row());
+    case Qt::AccessibleTextRole:
+    case Qt::ToolTipRole:
+        return spokenName(tile);
+    default:
+        return {};
+    }
+}
+
+bool WordTilesModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid())
+        return false;
+    emit renameAsked(index.row(), value.toString());
+    return false;
+}
+
+Qt::ItemFlags WordTilesModel::flags(const QModelIndex &index) const
+{
+    return QAbstractListModel::flags(index) | Qt::ItemIsEditable | Qt::ItemIsDropEnabled;
+}
+
+QStringList WordTilesModel::words() const
+{
+    QStringList words;
+    for (const WordTile &tile : tiles_)
+        words << tile.word;
+    return words;
+}
+
+int WordTilesModel::withoutPictureCount() const
+{
+    return int(std::count_if(tiles_.cbegin(), tiles_.cend(),
+                             [](const WordTile &tile) { return !tile.picture.isSet(); }));
+}
+
+void WordTilesModel::insertTile(int row, const WordTile &tile)
+{
+    beginInsertRows({}, row, row);
+    tiles_.insert(row, tile);
+    endInsertRows();
+}
+
+WordTile WordTilesModel::takeTile(int row)
+{
+    beginRemoveRows({}, row, row);
+    WordTile tile = tiles_.takeAt(row);
+    endRemoveRows();
+    return tile;
+}
+
+void WordTilesModel::setWord(int row, const QString &word)
+{
+    tiles_[row].word = word;
+    emit dataChanged(index(row), index(row));
+}
+
+void WordTilesModel::setPicture(int row, const TilePicture &picture)
+{
+    tiles_[row].picture = picture;
+    emit dataChanged(index(row), index(row));
+}
+
+void WordTilesModel::resetTiles(const QList<WordTile> &tiles)
+{
+    beginResetModel();
+    tiles_ = tiles;
+    thumbnails_.clear();
+    endResetModel();
+}
+
+QPixmap WordTilesModel::thumbnailOf(int row) const
+{
+    const TilePicture &picture = tiles_.at(row).picture;
+    if (!picture.isSet())
+        return placeholder(kMissing);
+    const QString key = picture.path;
+    if (const auto kept = thumbnails_.constFind(key); kept != thumbnails_.cend())
+        return *kept;
+    if (!decoding_.contains(key)) {
+        decoding_.insert(key);
+        auto *self = const_cast<WordTilesModel *>(this);
+        PictureLoader::shared().load(key, kThumbnail, self, [self, key](const QImage &image) {
+            self->thumbnailDecoded(key, image);
+        });
+    }
+    // Delivered at once when decoded before.
+    return thumbnails_.value(key, placeholder({}));
+}
+
+void WordTilesModel::thumbnailDecoded(const QString &path, const QImage &image)
+{
+    decoding_.remove(path);
+    thumbnails_[path] =
+        image.isNull() ? placeholder(QStringLiteral("immagine illeggibile")) : framed(image);
+    for (int row = 0; row < rowCount(); ++row) {
+        if (tiles_.at(row).picture.isSet() && tiles_.at(row).picture.path == path)
+            emit dataChanged(index(row), index(row), {Qt::DecorationRole});
+    }
+}

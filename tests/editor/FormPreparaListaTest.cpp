@@ -5,7 +5,10 @@
 #include "core/RandomSource.h"
 #include "core/WordListStore.h"
 #include "editor/ListDocument.h"
+#include "memory/FormMemory.h"
 #include "platform/Services.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/pictures/PictureBox.h"
 #include "platform/pictures/PictureLoader.h"
 #include "platform/voice/VoiceSwitch.h"
 #include "support/Files.h"
@@ -13,6 +16,7 @@
 #include "support/RecordedVoice.h"
 #include "support/ScriptedDialogs.h"
 #include "support/Windows.h"
+#include "wordsearch/FormCruciPuzzle.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -302,12 +306,25 @@ TEST_F(FormPreparaListaTest, AListMadeHereIsSavedAndUsedWithEveryPicture)
     EXPECT_EQ(left.size(), 1);
     EXPECT_EQ(words.distinctWords(),
               (QStringList{"prato", "lavagna", "gatto", "cane", "mela", "casa"}));
-    // The games find every word's picture beside the list, and can read it.
-    for (const QString &word : words.distinctWords()) {
-        const QString picture = services.pictureFor(word);
-        EXPECT_EQ(QFileInfo(picture).absolutePath(), pictures.absolutePath())
-            << picture.toStdString();
-        EXPECT_FALSE(QImage(picture).isNull()) << picture.toStdString();
+    form->close();
+
+    for (DesignWindow *game : {static_cast<DesignWindow *>(new FormCruciPuzzle(services)),
+                               static_cast<DesignWindow *>(new FormMemory(services))}) {
+        showFillingScreen(game);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(game));
+        PictureBox::waitForPictures();
+        int shown = 0;
+        for (const PictureBox *box : game->surface()->findChildren<PictureBox *>()) {
+            // Undealt cards and unused boxes hold no file; the answer icons are the program's.
+            if (box->pictureFile().isEmpty() || box->pictureFile().startsWith(u':'))
+                continue;
+            ++shown;
+            EXPECT_EQ(box->content(), PictureBox::Content::Picture)
+                << box->pictureFile().toStdString();
+            EXPECT_EQ(QFileInfo(box->pictureFile()).absolutePath(), pictures.absolutePath());
+        }
+        EXPECT_GE(shown, 6) << game->objectName().toStdString();
+        game->close();
     }
 }
 

@@ -44,6 +44,12 @@ namespace {
 using Kind = ScriptedDialogs::Kind;
 using Answer = Dialogs::Answer;
 
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 class FormPreparaListaTest : public ::testing::Test
 {
 protected:
@@ -83,6 +89,10 @@ protected:
             QCoreApplication::processEvents();
         }
     }
+    void choosePicture() const
+    {
+        form->findChild<QPushButton *>(QStringLiteral("ScegliImmagine"))->click();
+    }
     QString selectedWord() const { return tiles()->currentIndex().data(Qt::EditRole).toString(); }
 
     QTemporaryDir documents;
@@ -99,8 +109,6 @@ protected:
 TEST_F(FormPreparaListaTest, WordsAreAddedRefusedRenamedRemovedAndEveryChangeUndone)
 {
     open();
-    EXPECT_EQ(form->objectName(), QStringLiteral("FormPreparaLista"));
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Zibaldo – Prepara una lista – nuova lista"));
     EXPECT_TRUE(field()->hasFocus());
 
     type(QStringLiteral("  gatto "));
@@ -111,8 +119,6 @@ TEST_F(FormPreparaListaTest, WordsAreAddedRefusedRenamedRemovedAndEveryChangeUnd
     EXPECT_EQ(selectedWord(), QStringLiteral("zaino"));
     // The program has a cat, and no rucksack.
     EXPECT_EQ(model().tile(0).picture.source, TilePicture::Source::Program);
-    EXPECT_EQ(model().index(0).data(Qt::AccessibleTextRole).toString(),
-              QStringLiteral("gatto, con immagine"));
     QAccessibleInterface *list = QAccessible::queryAccessibleInterface(tiles());
     ASSERT_TRUE(list);
     ASSERT_EQ(list->childCount(), 2);
@@ -192,17 +198,20 @@ TEST_F(FormPreparaListaTest, BadPicturesAreRefusedAndNothingChanges)
     const QDir folder(documents.path());
     writeFile(folder.filePath("testo.jpg"), "non sono un'immagine");
     ASSERT_TRUE(writeJpeg(folder.filePath("intera.jpg"), Qt::blue, 400, 300));
-    QFile whole(folder.filePath("intera.jpg"));
-    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
-    writeFile(folder.filePath("tagliata.jpg"), whole.readAll().left(400));
+    writeFile(folder.filePath("tagliata.jpg"), contents(folder.filePath("intera.jpg")).left(400));
 
     dialogs.fileNames = {folder.filePath("testo.jpg"), folder.filePath("tagliata.jpg")};
     for (const char *bad : {"testo.jpg", "tagliata.jpg"}) {
-        form->findChild<QPushButton *>(QStringLiteral("ScegliImmagine"))->click();
+        choosePicture();
         settle();
         EXPECT_EQ(status(),
                   QStringLiteral("«%1» non è un'immagine che Zibaldo sa leggere.").arg(bad));
     }
+    // Nothing to paste: said.
+    QGuiApplication::clipboard()->clear();
+    command("IncollaImmagine");
+    EXPECT_EQ(status(),
+              QStringLiteral("Negli appunti non c'è un'immagine: copiane una e riprova."));
     EXPECT_FALSE(model().tile(0).picture.isSet());
     EXPECT_EQ(form->document().undoStack().count(), 1); // the word alone
 }
@@ -238,16 +247,7 @@ TEST_F(FormPreparaListaTest, PicturesDroppedOnATileAreItsOwn)
     drop(1, image);
     EXPECT_EQ(model().tile(1).picture.source, TilePicture::Source::File);
     EXPECT_EQ(QImage(model().tile(1).picture.path).pixelColor(10, 10), QColor(Qt::yellow));
-    EXPECT_EQ(model().index(1).data(Qt::AccessibleTextRole).toString(),
-              QStringLiteral("lavagna, con immagine"));
     EXPECT_EQ(model().tile(0).picture.path, photo);
-
-    // Nothing to paste: said, and nothing changes.
-    QGuiApplication::clipboard()->clear();
-    command("IncollaImmagine");
-    EXPECT_EQ(status(),
-              QStringLiteral("Negli appunti non c'è un'immagine: copiane una e riprova."));
-    EXPECT_EQ(form->document().undoStack().count(), 4);
 }
 
 // A picture pasted from the clipboard, half see-through and larger than a saved picture.
@@ -262,8 +262,8 @@ void copyPicture()
 }
 
 // Three words: a photo taken sideways chosen from a file, a picture pasted from the clipboard,
-// one of the program's own; three more of the program's own make enough pairs for the easy deal.
-TEST_F(FormPreparaListaTest, AListMadeHereIsSavedUsedAndPlayedWithEveryPicture)
+// one of the program's own; three more of the program's own make enough pairs for the easy Memory.
+TEST_F(FormPreparaListaTest, AListMadeHereIsSavedAndUsedWithEveryPicture)
 {
     open();
     const QDir photos(documents.path());
@@ -273,7 +273,7 @@ TEST_F(FormPreparaListaTest, AListMadeHereIsSavedUsedAndPlayedWithEveryPicture)
 
     type(QStringLiteral("prato"));
     dialogs.fileNames = {photos.filePath("foto.jpg")};
-    form->findChild<QPushButton *>(QStringLiteral("ScegliImmagine"))->click();
+    choosePicture();
     type(QStringLiteral("lavagna"));
     copyPicture();
     QTest::keyClick(field(), Qt::Key_V, Qt::ControlModifier);
@@ -281,7 +281,6 @@ TEST_F(FormPreparaListaTest, AListMadeHereIsSavedUsedAndPlayedWithEveryPicture)
     for (const char *word : {"gatto", "cane", "mela", "casa"})
         type(QString::fromUtf8(word));
     settle();
-    EXPECT_EQ(model().withoutPictureCount(), 0);
     EXPECT_EQ(form->findChild<QLabel *>(QStringLiteral("Riepilogo"))->text(),
               QStringLiteral("6 parole · 0 senza immagine · Crucipuzzle: sì · Memory: sì"));
 
@@ -290,9 +289,7 @@ TEST_F(FormPreparaListaTest, AListMadeHereIsSavedUsedAndPlayedWithEveryPicture)
     command("Salva");
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_TRUE(dialogs.shown[1].text.contains(QStringLiteral("Zibaldo/nuova lista.txt|*.TXT")));
-    QFile saved(list);
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(),
+    EXPECT_EQ(contents(list),
               QByteArray("\xEF\xBB\xBFprato\r\nlavagna\r\ngatto\r\ncane\r\nmela\r\ncasa\r\n"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Zibaldo – Prepara una lista – animali"));
     const QDir pictures(photos.filePath("animali/jpg"));
@@ -303,7 +300,6 @@ TEST_F(FormPreparaListaTest, AListMadeHereIsSavedUsedAndPlayedWithEveryPicture)
     EXPECT_EQ(lavagna.size(), QSize(800, 600));
     EXPECT_GT(qGray(lavagna.pixel(5, 5)), 245); // flattened on white
     EXPECT_GT(qRed(lavagna.pixel(400, 300)), 200);
-    EXPECT_TRUE(QFileInfo(pictures.filePath("gatto.jpg")).isFile());
 
     QSignalSpy left(form.data(), &FormPreparaLista::leaveConfirmed);
     command("UsaLista");
@@ -336,8 +332,9 @@ TEST_F(FormPreparaListaTest, AFailedSaveKeepsTheOldListAndTheWork)
 {
     const QDir folder(documents.path());
     ASSERT_TRUE(folder.mkpath(QStringLiteral("vecchia/jpg/lavagna.jpg"))); // a folder: unwritable
-    writeFile(folder.filePath("vecchia/vecchia.txt"), "cane\r\n");
-    open(folder.filePath("vecchia/vecchia.txt"));
+    const QString old = folder.filePath("vecchia/vecchia.txt");
+    writeFile(old, "cane\r\n");
+    open(old);
     EXPECT_EQ(model().words(), QStringList{"cane"});
     EXPECT_EQ(model().tile(0).picture.source, TilePicture::Source::Program);
 
@@ -350,9 +347,7 @@ TEST_F(FormPreparaListaTest, AFailedSaveKeepsTheOldListAndTheWork)
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].kind, Kind::Critical);
     EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("Non riesco a salvare")));
-    QFile old(folder.filePath("vecchia/vecchia.txt"));
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), QByteArray("cane\r\n"));
+    EXPECT_EQ(contents(old), QByteArray("cane\r\n"));
     EXPECT_EQ(model().words(), (QStringList{"cane", "lavagna"}));
     EXPECT_TRUE(form->document().isModified());
 
@@ -367,10 +362,8 @@ TEST_F(FormPreparaListaTest, AFailedSaveKeepsTheOldListAndTheWork)
                                                     "un'immagine per «lavagna» (Lavagna.png). "
                                                     "Sostituirla?"));
     EXPECT_FALSE(QFileInfo::exists(folder.filePath("vecchia/jpg/lavagna.jpg")));
-    QFile saved(old.fileName()); // a new file in the old one's place
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), QByteArray("\xEF\xBB\xBF"
-                                          "cane\r\nlavagna\r\n"));
+    EXPECT_EQ(contents(old), QByteArray("\xEF\xBB\xBF"
+                                        "cane\r\nlavagna\r\n"));
     EXPECT_FALSE(form->document().isModified());
 
     // The program's own list is never written over: saving it asks for a new place.

@@ -212,38 +212,34 @@ TEST_F(CruciPuzzleBoardTest, OnlyWordsOfOneToTenCharactersTakePart)
 
 TEST_F(CruciPuzzleBoardTest, FillLettersSpellingAWordAreDrawnAgainAfterTheFill)
 {
-    // A second CANE on the sixth row: its highest fill cell, the E, is drawn again.
-    build({"CANE"}, BoardScript()
-                        .pick(1, 1)
-                        .attempt(4, D::Right, 0, 0)
-                        .fill(46)
-                        .fillWith(U"CANE")
-                        .fill(46)
-                        .fillWith(U"O")
-                        .draws());
-    EXPECT_EQ(readBack(board, 50, 1, 4), QStringLiteral("CANO"));
-
-    // Backwards, and drawn again once more when the new letter spells it again.
-    build({"CANE"}, BoardScript()
-                        .pick(1, 1)
-                        .attempt(4, D::Right, 0, 0)
-                        .fill(46)
-                        .fillWith(U"ENAC")
-                        .fill(46)
-                        .fillWith(U"CT")
-                        .draws());
-    EXPECT_EQ(readBack(board, 50, 1, 4), QStringLiteral("ENAT"));
-
-    // An unsuitable word of fill letters and a laid word: DIO before CANE.
-    build({"CANE"}, BoardScript()
-                        .pick(1, 1)
-                        .attempt(4, D::Right, 5, 3)
-                        .fill(50)
-                        .fillWith(U"DIO")
-                        .fill(43)
-                        .fillWith(U"A")
-                        .draws());
-    EXPECT_EQ(readBack(board, 50, 1, 7), QStringLiteral("DIACANE"));
+    // A second CANE on the sixth row: its highest fill cell, the E, is drawn again. Backwards, and
+    // drawn again once more when the new letter spells it again. An unsuitable word of fill
+    // letters and a laid word: DIO before CANE.
+    struct Case
+    {
+        int row, column, firstFill;
+        std::u32string_view fill;
+        int secondFill;
+        std::u32string_view refill;
+        int length;
+        const char *reads;
+    };
+    const Case cases[] = {
+        {0, 0, 46, U"CANE", 46, U"O", 4, "CANO"},
+        {0, 0, 46, U"ENAC", 46, U"CT", 4, "ENAT"},
+        {5, 3, 50, U"DIO", 43, U"A", 7, "DIACANE"},
+    };
+    for (const Case &c : cases) {
+        build({"CANE"}, BoardScript()
+                            .pick(1, 1)
+                            .attempt(4, D::Right, c.row, c.column)
+                            .fill(c.firstFill)
+                            .fillWith(c.fill)
+                            .fill(c.secondFill)
+                            .fillWith(c.refill)
+                            .draws());
+        EXPECT_EQ(readBack(board, 50, 1, c.length), QString::fromLatin1(c.reads));
+    }
 }
 
 TEST_F(CruciPuzzleBoardTest, WordsSpelledByTheWordsLettersAloneAreLaidAgainUnlessNoLayoutAvoidsThem)
@@ -263,41 +259,24 @@ TEST_F(CruciPuzzleBoardTest, WordsSpelledByTheWordsLettersAloneAreLaidAgainUnles
 
     // No layout avoids RE in FIORE, or the E of a word of one letter, and a palindrome read
     // backwards is its own cells: nothing is drawn again. But the fill never shows that E.
-    build({"FIORE", "RE", "E", "ANNA"}, BoardScript()
-                                            .pick(1, 4)
-                                            .pick(2, 4)
-                                            .pick(3, 4)
-                                            .pick(4, 4)
-                                            .attempt(5, D::Right, 0, 0)
-                                            .attempt(2, D::Right, 2, 0)
-                                            .attempt(1, D::Right, 4, 0)
-                                            .attempt(4, D::Left, 9, 9)
-                                            .fillWith(U"E")
-                                            .fill(87)
-                                            .fillWith(U"T")
-                                            .draws());
+    BoardScript script;
+    for (int position = 1; position <= 4; ++position)
+        script.pick(position, 4);
+    script.attempt(5, D::Right, 0, 0)
+        .attempt(2, D::Right, 2, 0)
+        .attempt(1, D::Right, 4, 0)
+        .attempt(4, D::Left, 9, 9)
+        .fillWith(U"E")
+        .fill(87)
+        .fillWith(U"T");
+    build({"FIORE", "RE", "E", "ANNA"}, script.draws());
     EXPECT_EQ(board.cells[5].letter, U'T');
 }
 
-// Always the first fill letter, Q.
-class SameDraw final : public RandomSource
-{
-public:
-    double draw() override
-    {
-        ++draws;
-        return 0.0;
-    }
-    int draws = 0;
-};
-
 TEST_F(CruciPuzzleBoardTest, AFillThatCannotBeMendedIsLeftAfterItsRounds)
 {
-    // The word Q on cell 0, every fill letter a Q that is drawn again as a Q.
-    loadWords(store, {"Q"});
-    SameDraw random;
-    board = CruciPuzzleBoard::build(store, random);
-    EXPECT_EQ(random.draws, 1 + 3 + 99 + CruciPuzzleBoard::kMendRounds * 99);
+    // The word Q on cell 0, every fill letter a Q that is drawn again as a Q: every draw the first.
+    build({"Q"}, std::vector<double>(1 + 3 + 99 + CruciPuzzleBoard::kMendRounds * 99, 0.0));
     EXPECT_EQ(board.laidWords.at(0).startCell, 0);
     EXPECT_EQ(board.cells[99].letter, U'Q');
 }

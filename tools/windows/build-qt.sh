@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Qt for Windows (qtbase: Core, Gui, Widgets, PrintSupport) from Debian's source of the
-# installed Qt, with MinGW-w64, once per machine. Prints the folder it lives in.
+# installed Qt, with MinGW-w64, once per machine. Prints the folder it lives in. With --built it
+# only says, by its status, whether that folder is complete.
 set -euo pipefail
 repo=$(realpath "$(dirname "$0")/../..")
 
@@ -9,6 +10,7 @@ version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | sed 's/+.*//'
 prefix=${ZIBALDO_CACHE:-$HOME/.cache/zibaldo}/qt-${version:-none}-mingw64
 # Written last: a build cut short leaves no stamp, and the next run goes on with it.
 stamp=$prefix/zibaldo-complete
+[ "${1:-}" = --built ] && { [ -f "$stamp" ]; exit; }
 if [ -f "$stamp" ]; then
   echo "$prefix"
   exit 0

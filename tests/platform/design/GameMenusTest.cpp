@@ -115,19 +115,6 @@ TEST_F(GameMenusTest, ALetterFormRewritesTheSameDealAndTheWindowOpensInTheChosen
     EXPECT_EQ(choices.letters(Game::Memory), LetterForm::Capitals);
 }
 
-TEST_F(GameMenusTest, ALevelIsKeptAndStartsAfresh)
-{
-    auto *form = open<FormCruciPuzzle>();
-    QTest::mouseClick(form->surface()->label("Label1", 0), Qt::LeftButton);
-    ASSERT_EQ(form->game().rightAnswers() + form->game().wrongAnswers(), 1);
-
-    choose(form, "mnuLivello", 0); // Facile
-    EXPECT_EQ(menuTitle(form, "mnuLivello"), QStringLiteral("Livello: Facile"));
-    EXPECT_EQ(choices.level(Game::WordSearch), Level::Easy);
-    EXPECT_EQ(form->game().rightAnswers() + form->game().wrongAnswers(), 0);
-    EXPECT_EQ(choices.level(Game::Memory), Level::Hard);
-}
-
 // Seven words play "Facile" (six pairs), not "Difficile": the level stays, said why.
 TEST_F(GameMenusTest, ALevelTheListIsTooShortForIsRefusedAndTheGameGoesOn)
 {

@@ -94,13 +94,14 @@ package-check: package
 windows-setup:
 	@tools/windows/setup.sh
 
-# Release, with the Qt for Windows that tools/windows/build-qt.sh keeps in ~/.cache/zibaldo/.
+# Release, with the Qt for Windows and the speech engine that tools/windows/build-qt.sh and
+# tools/windows/build-espeak.sh keep in ~/.cache/zibaldo/.
 windows: windows-setup
-	@qt=$$(tools/windows/build-qt.sh) && \
+	@qt=$$(tools/windows/build-qt.sh) && engine=$$(tools/windows/build-espeak.sh) && \
 	  echo "== configuring and building for Windows in $(WINDOWS_BUILD)/" && \
 	  "$$qt/bin/qt-cmake" -S . -B $(WINDOWS_BUILD) -G Ninja \
 	    -DQT_CHAINLOAD_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
-	    -DBUILD_TESTING=OFF -DZIBALDO_BENCHMARKS=OFF $(CMAKE_QUIET)
+	    -DZIBALDO_ESPEAK_NG_DIR="$$engine" -DBUILD_TESTING=OFF -DZIBALDO_BENCHMARKS=OFF $(CMAKE_QUIET)
 	@cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	@rm -rf $(WINDOWS_BUILD)/zibaldo
 	@cmake --install $(WINDOWS_BUILD) --prefix $(WINDOWS_BUILD) --strip >/dev/null

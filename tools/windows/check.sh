@@ -1,15 +1,22 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Checks Zibaldo's Windows installer under wine, in a wine prefix made for the check alone and on
-# a virtual display of its own. The installer, silent, must put the program, its shortcuts and
-# its entry in the list of programs in place. The installed zibaldo.exe must show its title
-# window over the whole screen with its three pictures; a click opens the menu, from which both
-# games open and are left again, and the program ends when asked. The uninstaller, silent too,
-# must then leave nothing of it.
+# a virtual display of its own, with a sound server of its own whose only output is a null sink.
+# The installer, silent, must put the program, its shortcuts and its entry in the list of programs
+# in place. The installed zibaldo.exe must show its title window over the whole screen with its
+# three pictures; a click opens the menu, from which both games open and are left again; in
+# Memory a word card turned over must be heard on the sink, in the speech engine's voice; and the
+# program ends when asked. Where Windows has no audio output, the same card must be silent, with
+# no message. The uninstaller, silent too, must then leave nothing of it.
 # Usage: tools/windows/check.sh Zibaldo-<version>-setup.exe [SCREENSHOT_FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 width=1280 height=800
+# The pitch of the teacher's recordings the check puts in; speech has next to none of its share.
+tone=440
+# The teacher's recordings, voce/<word>.wav in the program's folder, are heard in place of the
+# engine once the program plays them: yes from then on.
+recordings=${ZIBALDO_CHECK_RECORDINGS:-no}
 
 if [ "${1:-}" = --in-xvfb ]; then
   setup=$2 shots=$3
@@ -24,6 +31,8 @@ if [ "${1:-}" = --in-xvfb ]; then
       awk -v v="$1" '$1 == v {sub(/^ *[^ ]+ +[^ ]+ +/, ""); print}'
   }
 
+  # Wine reaches the sound server through the variables its own processes, wineboot's included,
+  # are started with.
   timeout 120 wineboot -i >/dev/null 2>&1 || fail "wine could not make its prefix"
   # The window named exactly $1, once it shows.
   window() {
@@ -71,7 +80,9 @@ if [ "${1:-}" = --in-xvfb ]; then
   for file in zibaldo.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libstdc++-6.dll \
     libgcc_s_seh-1.dll libwinpthread-1.dll platforms/qwindows.dll imageformats/qjpeg.dll \
     imageformats/qico.dll qt.conf translations/qtbase_it.qm fonts/Andika-Regular.ttf \
-    listaparole.txt "Disinstalla Zibaldo.exe"; do
+    modules/zibaldo-voice.dll Qt6Multimedia.dll Qt6Network.dll espeak-ng-data/phondata \
+    espeak-ng-data/it_dict espeak-ng-data/lang/roa/it licenze/espeak-ng.txt \
+    licenze/qt-multimedia.txt listaparole.txt "Disinstalla Zibaldo.exe"; do
     [ -f "$folder/$file" ] || fail "$file is not in the program's folder"
   done
   for font in "$here"/../../data/fonts/*.woff2; do
@@ -89,9 +100,11 @@ if [ "${1:-}" = --in-xvfb ]; then
   done
   echo "installed: $(du -sh "$folder" | cut -f1) in C:\\Program Files\\Zibaldo, Start menu, desktop, list of programs"
 
-  echo "== starting the installed zibaldo.exe"
-  wine 'C:\Program Files\Zibaldo\zibaldo.exe' &
-  pid=$!
+  # Starts the installed zibaldo.exe; $pid is its process.
+  start() {
+    wine 'C:\Program Files\Zibaldo\zibaldo.exe' &
+    pid=$!
+  }
   # Leaves a game by its "Esci" and answers Yes to the question that follows.
   leave() {
     xdotool mousemove 20 10 click 1
@@ -99,34 +112,106 @@ if [ "${1:-}" = --in-xvfb ]; then
     xdotool key Return
     gone "$1"
   }
-  # Placed as tools/screenshots.sh places them, at the same screen size.
+  # Places as tools/screenshots.sh places them, at the same screen size.
+  to_menu() {
+    xdotool mousemove 640 700 click 1
+    window "Zibaldo – Menù" >/dev/null
+  }
+  to_memory() {
+    xdotool mousemove 640 180 click 1
+    window "Zibaldo – Memory" >/dev/null
+  }
+  # Enter on the menu asks to end the program, and Enter again answers Yes.
+  end() {
+    window "Zibaldo – Menù" >/dev/null
+    xdotool key Return
+    sleep 1
+    xdotool key Return
+    gone "Zibaldo – Menù"
+    for _ in $(seq 300); do
+      kill -0 "$pid" 2>/dev/null || break
+      sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+      # Wine 8 sometimes never finishes ending a process that has played sound: its main thread
+      # waits on wineserver while threads of Mesa's (llvmpipe) it had started are left. The
+      # program has closed every window; wine is stopped, and starts afresh for the next run.
+      echo "program: closed its windows (wine left the process hanging in its exit: stopped)"
+      timeout 30 wineserver -k || true
+      wait "$pid" 2>/dev/null || true
+      return
+    fi
+    wait "$pid" || fail "the program ended with status $?"
+  }
+  # Turns Memory's cards as a pupil would, listening on the null sink: see hear-memory.py.
+  hear() {
+    "$here/hear-memory.py" zibaldo.monitor "$@" || fail "Memory's voice"
+  }
+
+  echo "== starting the installed zibaldo.exe"
+  start
   title=$(window Zibaldo 60)
   geometry=$(xdotool getwindowgeometry "$title" | awk '/Geometry/ {print $2}')
   [ "$geometry" = "${width}x$height" ] || fail "the title window is $geometry, not the screen"
   "$here/../title-pictures.sh" pictures "$XDG_RUNTIME_DIR/title.png" || fail "title window"
   [ -z "$shots" ] || cp "$XDG_RUNTIME_DIR/title.png" "$shots/windows-title.png"
-  xdotool mousemove 640 700 click 1
-  window "Zibaldo – Menù" >/dev/null
+  to_menu
   echo "menu: open"
   xdotool mousemove 640 77 click 1
   window "Zibaldo – Crucipuzzle" >/dev/null
   echo "Crucipuzzle: open"
   leave "Zibaldo – Crucipuzzle"
-  xdotool mousemove 640 180 click 1
-  window "Zibaldo – Memory" >/dev/null
+  to_memory
   echo "Memory: open"
+  # The first word starts the voice; the others find it ready.
+  hear "$tone" speech 3
   leave "Zibaldo – Memory"
-  # Enter on the menu asks to end the program, and Enter again answers Yes.
-  xdotool key Return
-  sleep 1
-  xdotool key Return
-  for _ in $(seq 300); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end when asked"
-  wait "$pid" || fail "the program ended with status $?"
-  echo "program: ended when asked"
+  end
+  echo "program: spoke its words, ended when asked"
+
+  if [ "$recordings" = yes ]; then
+    echo "== the installed zibaldo.exe with a teacher's recording for every word"
+    # A pure tone for each word of the installed list (Windows-1252, words between commas or
+    # line ends, in optional quotes).
+    python3 - "$folder" "$tone" <<'WAVES'
+import math, os, struct, sys, wave
+folder, tone = sys.argv[1], float(sys.argv[2])
+text = open(os.path.join(folder, "listaparole.txt"), encoding="cp1252").read()
+words = {w.strip().strip('"').strip() for w in text.replace("\r", "\n").replace(",", "\n").split("\n")}
+os.makedirs(os.path.join(folder, "voce"), exist_ok=True)
+samples = b"".join(struct.pack("<h", int(16000 * math.sin(2 * math.pi * tone * i / 22050)))
+                   for i in range(int(0.6 * 22050)))
+for word in filter(None, words):
+    with wave.open(os.path.join(folder, "voce", word + ".wav"), "wb") as recording:
+        recording.setnchannels(1)
+        recording.setsampwidth(2)
+        recording.setframerate(22050)
+        recording.writeframes(samples)
+WAVES
+    start
+    window Zibaldo 60 >/dev/null
+    to_menu
+    to_memory
+    hear "$tone" tone 2
+    leave "Zibaldo – Memory"
+    end
+    rm -rf "$folder/voce"
+    echo "program: played the teacher's recordings"
+  fi
+
+  # Wine's own way of a PC without a sound card: no audio driver at all.
+  echo "== the installed zibaldo.exe with no audio output"
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Audio /t REG_SZ /d '' /f >/dev/null 2>&1 ||
+    fail "could not take wine's audio driver away"
+  start
+  window Zibaldo 60 >/dev/null
+  to_menu
+  to_memory
+  hear "$tone" silence
+  ! xdotool search --onlyvisible --name '^Zibaldo$' >/dev/null || fail "a message box showed"
+  leave "Zibaldo – Memory"
+  end
+  echo "program: silent, no message, ended when asked"
 
   echo "== uninstalling silently"
   timeout 60 wine 'C:\Program Files\Zibaldo\Disinstalla Zibaldo.exe' /S ||
@@ -149,11 +234,23 @@ work=$(mktemp -d)
 # menu entries of the desktop are made, and no Mono or Gecko is asked for.
 export HOME=$work XDG_RUNTIME_DIR=$work WINEPREFIX=$work/prefix WINEARCH=win64 WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
+# The sound server: a null sink, whose monitor the check listens to.
+export PULSE_RUNTIME_PATH=$work/pulse
+pulseaudio --daemonize=no -n --exit-idle-time=-1 --load=module-native-protocol-unix \
+  --load="module-null-sink sink_name=zibaldo" >"$work/pulseaudio.log" 2>&1 &
+sound_server=$!
 cleanup() {
   timeout 30 wineserver -k 2>/dev/null || true
+  kill "$sound_server" 2>/dev/null || true
+  wait "$sound_server" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
+for _ in $(seq 100); do
+  pactl info >/dev/null 2>&1 && break
+  sleep 0.1
+done
+pactl info >/dev/null 2>&1 || { cat "$work/pulseaudio.log"; echo "windows check: no sound server"; exit 1; }
 # From a display number of its own: one a server has just left may not be free yet.
 timeout 600 xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 ${width}x${height}x24" \
   "$0" --in-xvfb "$setup" "$shots" || { echo "windows check: FAILED"; exit 1; }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the Windows build, its installer and its check under wine need, and Debian's
-# source packages, from which Qt for Windows is built.
+# source packages, from which Qt for Windows and the speech engine are built.
 set -euo pipefail
 here=$(dirname "$0")
 
@@ -17,8 +17,12 @@ if ! grep -rqsE '^(deb-src|Types:.*deb-src)' /etc/apt/sources.list /etc/apt/sour
   "${sudo[@]}" apt-get update -qq >/dev/null
 fi
 
+# Qt Multimedia's video shaders are compiled by the host's shader tools; the voice's Italian data
+# comes from espeak-ng-data. The check listens to the program through PulseAudio, which wine
+# plays into.
 "$here/../install-missing.sh" \
   cmake ninja-build dpkg-dev qt6-base-dev qt6-translations-l10n \
+  qt6-multimedia-dev qt6-shadertools-dev espeak-ng-data \
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 \
   nsis wine64 wine fonts-sil-andika woff2 \
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick pulseaudio pulseaudio-utils python3

@@ -3,6 +3,7 @@
 
 #include "SilenceNotice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -26,6 +27,26 @@ constexpr std::chrono::milliseconds kSilenceKept{10};
 constexpr std::chrono::seconds kLongestSpeech{10};
 
 std::atomic<bool> engineStarted{false};
+
+#ifdef Q_OS_WIN
+// Windows has no system-wide engine: the program carries the voice's data in its own folder.
+constexpr const char *kMissingData = "dati della voce italiana non trovati: reinstallare Zibaldo";
+#else
+constexpr const char *kMissingData =
+    "dati della voce italiana non trovati: installare espeak-ng-data";
+#endif
+
+// The folder the engine is told to take its data from (it looks in its espeak-ng-data first);
+// empty for the engine's own choice, the system's data. On Windows, the program's folder, named in
+// the system's code page, as the engine opens its files.
+QByteArray engineDataFolder()
+{
+#ifdef Q_OS_WIN
+    return QFile::encodeName(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+#else
+    return {};
+#endif
+}
 
 // The optional MBROLA voice counts as installed when its program and its diphones are where the
 // engine looks for them; asking the engine blindly would have it complain on the error stream.
@@ -71,18 +92,21 @@ private:
     Engine()
     {
         engineStarted = true;
-        espeak_ng_InitializePath(nullptr);
+        const QByteArray given = engineDataFolder();
+        const char *givenFolder = given.isEmpty() ? nullptr : given.constData();
+        espeak_ng_InitializePath(givenFolder);
         const char *path = nullptr;
         espeak_Info(&path);
         const QString dataFolder = QFile::decodeName(path);
         // Without its data the engine would write its own complaint; ours is enough.
         if (!QFileInfo(QDir(dataFolder).filePath(QStringLiteral("phontab"))).isFile() ||
             !QFileInfo(QDir(dataFolder).filePath(QStringLiteral("it_dict"))).isFile()) {
-            reportSilence("dati della voce italiana non trovati: installare espeak-ng-data");
+            reportSilence(kMissingData);
             return;
         }
-        if (espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT) <
-            0) {
+        // Given the folder again, or the engine would look for its data afresh.
+        if (espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, givenFolder,
+                              espeakINITIALIZE_DONT_EXIT) < 0) {
             reportSilence("il sintetizzatore vocale non parte");
             return;
         }

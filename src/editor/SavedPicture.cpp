@@ -5,12 +5,16 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QPainter>
 
 namespace {
 
 constexpr int kLargestSide = 800;
 constexpr int kJpegQuality = 90;
+// The comment by which the editor knows the pictures it wrote itself.
+const QString kSoftwareKey = QStringLiteral("Software");
+const QString kSoftware = QStringLiteral("Zibaldo");
 
 } // namespace
 
@@ -46,6 +50,15 @@ QByteArray jpegOf(const QImage &picture)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "JPEG", kJpegQuality);
+    QImageWriter writer(&buffer, "JPEG");
+    writer.setQuality(kJpegQuality);
+    writer.setText(kSoftwareKey, kSoftware);
+    writer.write(picture);
     return bytes;
+}
+
+bool isPictureWrittenHere(const QString &path)
+{
+    QImageReader reader(path);
+    return reader.format() == "jpeg" && reader.text(kSoftwareKey) == kSoftware;
 }

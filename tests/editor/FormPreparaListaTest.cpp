@@ -118,12 +118,12 @@ TEST_F(FormPreparaListaTest, WordsAreAddedRefusedRenamedRemovedAndEveryChangeUnd
     EXPECT_TRUE(field()->text().isEmpty());
     EXPECT_EQ(selectedWord(), QStringLiteral("zaino"));
     // The program has a cat, and no rucksack.
-    EXPECT_EQ(model().tile(0).picture.source, TilePicture::Source::Program);
+    EXPECT_EQ(model().tile(0).picture.source, TileFile::Source::Program);
     QAccessibleInterface *list = QAccessible::queryAccessibleInterface(tiles());
     ASSERT_TRUE(list);
     ASSERT_EQ(list->childCount(), 2);
-    EXPECT_EQ(list->child(0)->text(QAccessible::Name), QStringLiteral("gatto, con immagine"));
-    EXPECT_EQ(list->child(1)->text(QAccessible::Name), QStringLiteral("zaino, manca l'immagine"));
+    EXPECT_EQ(list->child(0)->text(QAccessible::Name), QStringLiteral("gatto, con immagine, senza voce"));
+    EXPECT_EQ(list->child(1)->text(QAccessible::Name), QStringLiteral("zaino, manca l'immagine, senza voce"));
     // Readable on a whiteboard, the menus too.
     EXPECT_GE(QFontInfo(field()->font()).pixelSize(), 20);
     EXPECT_GE(QFontInfo(form->findChild<QMenu *>(QStringLiteral("Lista"))->font()).pixelSize(), 20);
@@ -245,7 +245,7 @@ TEST_F(FormPreparaListaTest, PicturesDroppedOnATileAreItsOwn)
     pixels.fill(Qt::yellow);
     image.setImageData(pixels);
     drop(1, image);
-    EXPECT_EQ(model().tile(1).picture.source, TilePicture::Source::File);
+    EXPECT_EQ(model().tile(1).picture.source, TileFile::Source::File);
     EXPECT_EQ(QImage(model().tile(1).picture.path).pixelColor(10, 10), QColor(Qt::yellow));
     EXPECT_EQ(model().tile(0).picture.path, photo);
 }
@@ -282,7 +282,7 @@ TEST_F(FormPreparaListaTest, AListMadeHereIsSavedAndUsedWithEveryPicture)
         type(QString::fromUtf8(word));
     settle();
     EXPECT_EQ(form->findChild<QLabel *>(QStringLiteral("Riepilogo"))->text(),
-              QStringLiteral("6 parole · 0 senza immagine · Crucipuzzle: sì · Memory: sì"));
+              QStringLiteral("6 parole · 0 senza immagine · 6 senza voce · Crucipuzzle: sì · Memory: sì"));
 
     const QString list = photos.filePath("animali/animali.txt");
     dialogs.fileNames = {list};
@@ -336,7 +336,7 @@ TEST_F(FormPreparaListaTest, AFailedSaveKeepsTheOldListAndTheWork)
     writeFile(old, "cane\r\n");
     open(old);
     EXPECT_EQ(model().words(), QStringList{"cane"});
-    EXPECT_EQ(model().tile(0).picture.source, TilePicture::Source::Program);
+    EXPECT_EQ(model().tile(0).picture.source, TileFile::Source::Program);
 
     type(QStringLiteral("lavagna"));
     copyPicture();

@@ -4,7 +4,7 @@
 #include "core/RandomSource.h"
 #include "core/WordListStore.h"
 #include "platform/design/LetterFonts.h"
-#include "platform/pictures/PictureFiles.h"
+#include "platform/WordFiles.h"
 #include "support/Pictures.h"
 #include "worksheets/MemorySheet.h"
 #include "worksheets/SheetOutput.h"

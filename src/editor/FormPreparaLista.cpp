@@ -371,8 +371,8 @@ bool FormPreparaLista::saveAs()
 
 bool FormPreparaLista::saveTo(const QString &path)
 {
-    QProgressDialog progress(QStringLiteral("Salvo la lista, le sue immagini e le voci…"), QString(), 0, 1,
-                             this);
+    QProgressDialog progress(QStringLiteral("Salvo la lista, le sue immagini e le voci…"),
+                             QString(), 0, 1, this);
     progress.setWindowTitle(kDialogTitle);
     progress.setFont(font());
     progress.setWindowModality(Qt::WindowModal);
@@ -380,13 +380,12 @@ bool FormPreparaLista::saveTo(const QString &path)
     progress.setAutoClose(false);
     const QString savedFolder =
         document_->path().isEmpty() ? QString() : QFileInfo(document_->path()).absolutePath();
-    const SaveOutcome outcome =
-        saveList({path, document_->tiles().tiles(), savedFolder, document_->savedWords(),
-                  document_->keptFolder()},
-                 services_.dialogs, this, [&progress](int done, int total) {
-                     progress.setMaximum(std::max(1, total));
-                     progress.setValue(done);
-                 });
+    const SaveOutcome outcome = saveList({path, document_->tiles().tiles(), savedFolder,
+                                          document_->savedWords(), document_->keptFolder()},
+                                         services_.dialogs, this, [&progress](int done, int total) {
+                                             progress.setMaximum(std::max(1, total));
+                                             progress.setValue(done);
+                                         });
     progress.close();
     if (!outcome.saved) {
         services_.dialogs.critical(

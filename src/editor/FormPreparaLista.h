@@ -15,10 +15,10 @@ class QLineEdit;
 class WordTilesView;
 struct Services;
 
-// The teacher's list editor: words as tiles with their pictures and recordings, checked by the games' rules as
-// they are typed, saved beside their pictures where the teacher wants them. Built from Qt's own
-// widgets: a teacher's tool, not a pupil's board. Leaving it, by its menu or by the window
-// manager, first settles unsaved changes.
+// The teacher's list editor: words as tiles with their pictures and recordings, checked by the
+// games' rules as they are typed, saved beside their pictures where the teacher wants them. Built
+// from Qt's own widgets: a teacher's tool, not a pupil's board. Leaving it, by its menu or by the
+// window manager, first settles unsaved changes.
 class FormPreparaLista : public QMainWindow
 {
     Q_OBJECT

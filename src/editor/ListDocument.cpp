@@ -46,8 +46,8 @@ LoadResult ListDocument::open(const QString &path)
         const QString &word = store.wordList(i);
         if (word.trimmed().isEmpty())
             continue;
-        tiles.append({word, fileOf(folders, kPictureFiles, word),
-                      fileOf(folders, kRecordingFiles, word)});
+        tiles.append(
+            {word, fileOf(folders, kPictureFiles, word), fileOf(folders, kRecordingFiles, word)});
     }
     undo_.clear();
     tiles_.resetTiles(tiles);
@@ -76,7 +76,6 @@ TileFile ListDocument::fileOf(const WordFolders &folders, const WordFileKind &ki
     const bool own = QFileInfo(QFileInfo(file).absolutePath()) == QFileInfo(programFiles);
     return {own ? TileFile::Source::Program : TileFile::Source::File, file};
 }
-
 
 // A new word brings the program's own picture and recording of it, where it has them.
 QString ListDocument::addWord(const QString &typed)

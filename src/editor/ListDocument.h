@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QUndoStack>
 
-// The list a teacher is making: its words, pictures and recordings, every change on the undo stack, and the
-// file it was opened from or last saved to. No window: the editor's window only shows it.
+// The list a teacher is making: its words, pictures and recordings, every change on the undo stack,
+// and the file it was opened from or last saved to. No window: the editor's window only shows it.
 class ListDocument : public QObject
 {
     Q_OBJECT

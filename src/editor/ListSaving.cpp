@@ -141,8 +141,8 @@ QHash<QString, QString> removeFilesOfGoneWords(const QString &listPath,
     for (const QString &word : gone) {
         if (kept.contains(wordKey(word)))
             continue;
-        for (const WordTile::FileKind kind : {WordTile::FileKind::Picture,
-                                               WordTile::FileKind::Recording}) {
+        for (const WordTile::FileKind kind :
+             {WordTile::FileKind::Picture, WordTile::FileKind::Recording}) {
             const WordFileKind &files =
                 kind == WordTile::FileKind::Picture ? kPictureFiles : kRecordingFiles;
             const QString file = QDir(folder).filePath(QStringLiteral("%1/%2%3").arg(
@@ -150,8 +150,9 @@ QHash<QString, QString> removeFilesOfGoneWords(const QString &listPath,
             if (!QFileInfo(file).isFile() || !writtenHere(file, kind))
                 continue;
             const QString copy =
-                QDir(keptFolder).filePath(QStringLiteral("%1-%2").arg(moved.size()).arg(
-                    QFileInfo(file).fileName()));
+                QDir(keptFolder)
+                    .filePath(
+                        QStringLiteral("%1-%2").arg(moved.size()).arg(QFileInfo(file).fileName()));
             if (QFile::copy(file, copy) && QFile::remove(file))
                 moved.insert(file, copy);
         }
@@ -223,7 +224,7 @@ SaveOutcome saveList(const ListToSave &list, Dialogs &dialogs, QWidget *parent,
     const QString pictureFolder = QDir(folder).filePath(QStringLiteral("jpg"));
     if (!QDir().mkpath(pictureFolder))
         return failedWith(QStringLiteral("Non riesco a creare la cartella «%1».")
-                           .arg(QDir::toNativeSeparators(pictureFolder)));
+                              .arg(QDir::toNativeSeparators(pictureFolder)));
     if (QString failure = saveRecordings(folder, tiles, dialogs, parent); !failure.isEmpty())
         return failedWith(failure);
 
@@ -251,9 +252,10 @@ SaveOutcome saveList(const ListToSave &list, Dialogs &dialogs, QWidget *parent,
             const PictureJob &job = jobs[first + int(k)];
             const QImage picture = ready[k].get();
             if (picture.isNull())
-                return failedWith(QStringLiteral("L'immagine di «%1» non si può più leggere: la lista "
-                                              "non è stata salvata.")
-                                   .arg(job.word));
+                return failedWith(
+                    QStringLiteral("L'immagine di «%1» non si può più leggere: la lista "
+                                   "non è stata salvata.")
+                        .arg(job.word));
             const QByteArray jpeg = jpegOf(picture);
             if (settleStanding(job.standing, job.target, jpeg, WordTile::FileKind::Picture,
                                job.word, dialogs, parent) == Standing::Skip)

@@ -73,16 +73,16 @@ void RecordingIntake::takeFile(const QString &path, const QString &word)
         emit refused(cannot);
         return;
     }
-    audio_->decodeFile(path, kDecodedAtMost,
-                       [self = QPointer<RecordingIntake>(this), cannot, name,
-                        word](const DecodedFile &file) {
-                           if (!self)
-                               return;
-                           if (!file.decoded)
-                               emit self->refused(cannot);
-                           else
-                               self->takeSound(file.sound, file.cut, name, word);
-                       });
+    audio_->decodeFile(
+        path, kDecodedAtMost,
+        [self = QPointer<RecordingIntake>(this), cannot, name, word](const DecodedFile &file) {
+            if (!self)
+                return;
+            if (!file.decoded)
+                emit self->refused(cannot);
+            else
+                self->takeSound(file.sound, file.cut, name, word);
+        });
 }
 
 void RecordingIntake::takeSound(const PcmSound &sound, bool tooLong, const QString &source,
@@ -97,8 +97,8 @@ void RecordingIntake::takeSound(const PcmSound &sound, bool tooLong, const QStri
                                             .arg(kLongestRecording.count())
                                             .arg(kRecordingTime.count())))
             return;
-        heard.samples.resize(std::min(heard.samples.size(),
-                                      std::size_t(heard.sampleRate) * kRecordingTime.count()));
+        heard.samples.resize(
+            std::min(heard.samples.size(), std::size_t(heard.sampleRate) * kRecordingTime.count()));
     }
     const std::optional<Speech> shaped = shapedRecording(heard);
     if (!shaped) {
@@ -108,8 +108,7 @@ void RecordingIntake::takeSound(const PcmSound &sound, bool tooLong, const QStri
                          : QStringLiteral("In «%1» non si sente nessuna voce.").arg(source));
         return;
     }
-    const QString file =
-        QDir(kept_.path()).filePath(QStringLiteral("%1.wav").arg(++keptCount_));
+    const QString file = QDir(kept_.path()).filePath(QStringLiteral("%1.wav").arg(++keptCount_));
     QSaveFile out(file);
     const QByteArray bytes = wavBytes(*shaped);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {

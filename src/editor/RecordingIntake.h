@@ -33,8 +33,7 @@ signals:
 
 private:
     // A sound that came whole, or that goes on past kLongestRecording (`tooLong`).
-    void takeSound(const PcmSound &sound, bool tooLong, const QString &source,
-                   const QString &word);
+    void takeSound(const PcmSound &sound, bool tooLong, const QString &source, const QString &word);
 
     AudioModule *audio_;
     Dialogs &dialogs_;

@@ -27,11 +27,15 @@ QImage pictureForSaving(const QImage &image)
                              : image.size().scaled(kLargestSide, kLargestSide, Qt::KeepAspectRatio);
     QImage flat(fitted.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     flat.fill(Qt::white);
+    // In full colour first: an image from the clipboard may be in a palette, in grey or in 16
+    // bits a channel.
+    const QImage colour = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&flat);
-    painter.drawImage(0, 0,
-                      image.size() == flat.size() ? image
-                                                  : image.scaled(flat.size(), Qt::IgnoreAspectRatio,
-                                                                 Qt::SmoothTransformation));
+    painter.drawImage(
+        0, 0,
+        colour.size() == flat.size()
+            ? colour
+            : colour.scaled(flat.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     return flat;
 }
 

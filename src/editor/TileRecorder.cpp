@@ -40,7 +40,8 @@ void TileRecorder::listen()
         return;
     emit level(microphone_->peakLevel());
     // The sound heard is the measure; the clock stands in for a microphone that stalls.
-    if (microphone_->heard() >= kRecordingTime || std::chrono::milliseconds(since_.elapsed()) >= kRecordingTime + kTick * 10)
+    if (microphone_->heard() >= kRecordingTime ||
+        std::chrono::milliseconds(since_.elapsed()) >= kRecordingTime + kTick * 10)
         stop();
 }
 

@@ -38,9 +38,8 @@ QAction *command(QObject *parent, const char *name, const QString &caption,
 
 VoiceCommands::VoiceCommands(Services &services, ListDocument &document,
                              std::function<int()> chosenRow, QWidget *window)
-    : QObject(window), services_(services), document_(document),
-      chosenRow_(std::move(chosenRow)), window_(window),
-      intake_(new RecordingIntake(services.audio, services.dialogs, window)),
+    : QObject(window), services_(services), document_(document), chosenRow_(std::move(chosenRow)),
+      window_(window), intake_(new RecordingIntake(services.audio, services.dialogs, window)),
       recorder_(new TileRecorder(services.audio, this)),
       record_(command(this, "RegistraVoce", kRecord, QKeySequence(Qt::CTRL | Qt::Key_R))),
       listen_(command(this, "AscoltaVoce", QStringLiteral("Ascolta la voce"),

@@ -20,6 +20,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
@@ -122,8 +123,10 @@ TEST_F(FormPreparaListaTest, WordsAreAddedRefusedRenamedRemovedAndEveryChangeUnd
     QAccessibleInterface *list = QAccessible::queryAccessibleInterface(tiles());
     ASSERT_TRUE(list);
     ASSERT_EQ(list->childCount(), 2);
-    EXPECT_EQ(list->child(0)->text(QAccessible::Name), QStringLiteral("gatto, con immagine, senza voce"));
-    EXPECT_EQ(list->child(1)->text(QAccessible::Name), QStringLiteral("zaino, manca l'immagine, senza voce"));
+    EXPECT_EQ(list->child(0)->text(QAccessible::Name),
+              QStringLiteral("gatto, con immagine, senza voce"));
+    EXPECT_EQ(list->child(1)->text(QAccessible::Name),
+              QStringLiteral("zaino, manca l'immagine, senza voce"));
     // Readable on a whiteboard, the menus too.
     EXPECT_GE(QFontInfo(field()->font()).pixelSize(), 20);
     EXPECT_GE(QFontInfo(form->findChild<QMenu *>(QStringLiteral("Lista"))->font()).pixelSize(), 20);
@@ -282,7 +285,8 @@ TEST_F(FormPreparaListaTest, AListMadeHereIsSavedAndUsedWithEveryPicture)
         type(QString::fromUtf8(word));
     settle();
     EXPECT_EQ(form->findChild<QLabel *>(QStringLiteral("Riepilogo"))->text(),
-              QStringLiteral("6 parole · 0 senza immagine · 6 senza voce · Crucipuzzle: sì · Memory: sì"));
+              QStringLiteral(
+                  "6 parole · 0 senza immagine · 6 senza voce · Crucipuzzle: sì · Memory: sì"));
 
     const QString list = photos.filePath("animali/animali.txt");
     dialogs.fileNames = {list};
@@ -372,6 +376,35 @@ TEST_F(FormPreparaListaTest, AFailedSaveKeepsTheOldListAndTheWork)
     type(QStringLiteral("lavagna"));
     command("Salva");
     EXPECT_EQ(dialogs.shown.back().kind, Kind::SaveFile);
+}
+
+// A two-colour palette picture, as a drawing program copies it: PNG bytes on the clipboard.
+TEST_F(FormPreparaListaTest, APalettePictureFromTheClipboardKeepsItsColours)
+{
+    open();
+    type(QStringLiteral("zucca"));
+    QImage drawing(1200, 900, QImage::Format_Mono);
+    drawing.setColorTable({qRgb(255, 140, 0), qRgb(255, 255, 255)});
+    drawing.fill(0u);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(drawing.save(&buffer, "PNG"));
+    auto *copied = new QMimeData;
+    copied->setData(QStringLiteral("image/png"), png);
+    QGuiApplication::clipboard()->setMimeData(copied);
+    command("IncollaImmagine");
+    settle();
+    const QString list = QDir(documents.path()).filePath("zucche/zucche.txt");
+    dialogs.fileNames = {list};
+    command("Salva");
+    const QImage saved(QDir(documents.path()).filePath("zucche/jpg/zucca.jpg"));
+    ASSERT_FALSE(saved.isNull()) << status().toStdString();
+    for (const QPoint at : {QPoint(10, 10), QPoint(401, 300), QPoint(790, 590)}) {
+        const QColor colour = saved.pixelColor(at);
+        EXPECT_TRUE(colour.red() > 240 && std::abs(colour.green() - 140) < 12 && colour.blue() < 20)
+            << colour.name().toStdString();
+    }
 }
 
 } // namespace

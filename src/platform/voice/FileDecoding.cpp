@@ -45,8 +45,7 @@ private:
             layout->sampleRate != file_.sound.layout.sampleRate)
             return;
         file_.sound.bytes.append(buffer.constData<char>(), buffer.byteCount());
-        const qint64 wanted =
-            atMost_.count() * layout->sampleRate / 1000 * layout->bytesPerFrame();
+        const qint64 wanted = atMost_.count() * layout->sampleRate / 1000 * layout->bytesPerFrame();
         if (file_.sound.bytes.size() >= wanted) {
             file_.sound.bytes.truncate(wanted);
             finish(true);

@@ -38,9 +38,8 @@ double sampleAt(const uchar *at, PcmLayout::Sample sample)
     case PcmLayout::Sample::Int16:
         return qFromLittleEndian<qint16>(at) / 32768.0;
     case PcmLayout::Sample::Int24: {
-        const qint32 value = qint32(quint32(at[0]) << 8 | quint32(at[1]) << 16 |
-                                    quint32(at[2]) << 24) >>
-                             8;
+        const qint32 value =
+            qint32(quint32(at[0]) << 8 | quint32(at[1]) << 16 | quint32(at[2]) << 24) >> 8;
         return value / 8388608.0;
     }
     case PcmLayout::Sample::Int32:
@@ -116,7 +115,8 @@ Speech resampled(const Speech &sound, int sampleRate)
     for (std::int64_t i = 0; i < count; ++i) {
         const double centre = double(i) / ratio;
         const auto first = std::max<std::int64_t>(0, std::int64_t(std::ceil(centre - reach)));
-        const auto last = std::min<std::int64_t>(inputs - 1, std::int64_t(std::floor(centre + reach)));
+        const auto last =
+            std::min<std::int64_t>(inputs - 1, std::int64_t(std::floor(centre + reach)));
         double sum = 0;
         double weights = 0;
         for (std::int64_t k = first; k <= last; ++k) {

@@ -48,8 +48,9 @@ Speech atKeptRate(const Speech &sound)
 std::optional<Speech> shapedRecording(const Speech &recorded)
 {
     Speech sound = atKeptRate(recorded);
-    const auto loudest = std::max_element(sound.samples.begin(), sound.samples.end(),
-                                          [](qint16 a, qint16 b) { return std::abs(a) < std::abs(b); });
+    const auto loudest =
+        std::max_element(sound.samples.begin(), sound.samples.end(),
+                         [](qint16 a, qint16 b) { return std::abs(a) < std::abs(b); });
     if (loudest == sound.samples.end() || std::abs(int(*loudest)) < kQuietestVoice)
         return std::nullopt;
 
@@ -64,12 +65,15 @@ std::optional<Speech> shapedRecording(const Speech &recorded)
     const double top = *std::max_element(levels.begin(), levels.end());
     const double threshold = std::min(top / 2, std::max({room * 4, top / 20, 30.0}));
     const auto voiced = [threshold](double level) { return level > threshold; };
-    const auto first = std::size_t(std::find_if(levels.begin(), levels.end(), voiced) - levels.begin());
+    const auto first =
+        std::size_t(std::find_if(levels.begin(), levels.end(), voiced) - levels.begin());
     const auto last =
-        levels.size() - 1 - std::size_t(std::find_if(levels.rbegin(), levels.rend(), voiced) - levels.rbegin());
-    const std::size_t begin = first * frame - std::min(first * frame, samplesIn(kKeptBefore, sound.sampleRate));
-    const std::size_t end =
-        std::min(sound.samples.size(), (last + 1) * frame + samplesIn(kKeptAfter, sound.sampleRate));
+        levels.size() - 1 -
+        std::size_t(std::find_if(levels.rbegin(), levels.rend(), voiced) - levels.rbegin());
+    const std::size_t begin =
+        first * frame - std::min(first * frame, samplesIn(kKeptBefore, sound.sampleRate));
+    const std::size_t end = std::min(sound.samples.size(),
+                                     (last + 1) * frame + samplesIn(kKeptAfter, sound.sampleRate));
 
     const double gain = kTargetPeak / std::abs(int(*loudest));
     Speech shaped;

@@ -113,9 +113,9 @@ WavReading readWav(const QByteArray &bytes, std::optional<std::chrono::milliseco
                 return reading;
             }
         } else if (id == "LIST") {
-            reading.ours = reading.ours ||
-                           listNamesUs(QByteArrayView(bytes).sliced(
-                               body, std::min<qsizetype>(left, qsizetype(declared))));
+            reading.ours =
+                reading.ours || listNamesUs(QByteArrayView(bytes).sliced(
+                                    body, std::min<qsizetype>(left, qsizetype(declared))));
         } else if (id == "data") {
             if (!layout) {
                 reading.status =

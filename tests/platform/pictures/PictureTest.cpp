@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/WordFiles.h"
 #include "platform/pictures/PictureBox.h"
 #include "platform/pictures/PictureCache.h"
 #include "platform/pictures/PictureDecoder.h"
-#include "platform/WordFiles.h"
 #include "platform/pictures/PictureLoader.h"
 #include "support/Files.h"
 #include "support/Pictures.h"

@@ -110,9 +110,10 @@ TEST_P(PictureFormat, KeepsItsColoursInThumbnailsAndSavedPictures)
         EXPECT_TRUE(near(saved.pixelColor(3, 3), ground))
             << saved.pixelColor(3, 3).name().toStdString();
         const QPoint middle(saved.width() / 2, saved.height() / 2);
-        if (!GetParam().grey) // the hole: white, or see-through and flattened on white
+        if (!GetParam().grey) { // the hole: white, or see-through and flattened on white
             EXPECT_TRUE(near(saved.pixelColor(middle), Qt::white))
                 << saved.pixelColor(middle).name().toStdString();
+        }
     }
 }
 

@@ -11,10 +11,13 @@
 #include "platform/pictures/PictureBox.h"
 #include "platform/pictures/PictureLoader.h"
 #include "platform/voice/VoiceSwitch.h"
+#include "platform/voice/WavFile.h"
 #include "support/Files.h"
 #include "support/Pictures.h"
 #include "support/RecordedVoice.h"
+#include "support/ScriptedAudio.h"
 #include "support/ScriptedDialogs.h"
+#include "support/Tones.h"
 #include "support/Windows.h"
 #include "wordsearch/FormCruciPuzzle.h"
 
@@ -58,6 +61,7 @@ protected:
     {
         choices.setLevel(Game::Memory, Level::Easy);
         choices.setLevel(Game::WordSearch, Level::Easy);
+        services.audio = &audio;
     }
     void TearDown() override { discardWindows(); }
 
@@ -95,12 +99,41 @@ protected:
         form->findChild<QPushButton *>(QStringLiteral("ScegliImmagine"))->click();
     }
     QString selectedWord() const { return tiles()->currentIndex().data(Qt::EditRole).toString(); }
+    QAction *action(const char *name) const
+    {
+        return form->findChild<QAction *>(QString::fromLatin1(name));
+    }
+    QString spokenName(int row) const
+    {
+        return QAccessible::queryAccessibleInterface(tiles())->child(row)->text(QAccessible::Name);
+    }
+    QString summary() const
+    {
+        return form->findChild<QLabel *>(QStringLiteral("Riepilogo"))->text();
+    }
+    // Records the selected word from the scripted microphone, which stops by itself.
+    void record()
+    {
+        command("RegistraVoce");
+        ASSERT_EQ(action("RegistraVoce")->text(), QStringLiteral("Ferma la registrazione"));
+        EXPECT_TRUE(form->findChild<QWidget *>(QStringLiteral("LivelloMicrofono"))->isVisible());
+        ASSERT_TRUE(QTest::qWaitFor([this] {
+            return action("RegistraVoce")->text() == QStringLiteral("Registra la voce");
+        }));
+    }
+    void chooseSound(const QString &file)
+    {
+        dialogs.fileNames = {file};
+        command("ScegliFileAudio");
+        QCoreApplication::processEvents();
+    }
 
     QTemporaryDir documents;
     ProgramRandom random{7};
     ScriptedDialogs dialogs;
     RecordedVoice recorded;
     SwitchableVoice voice{recorded};
+    ScriptedAudio audio;
     ClassChoices choices;
     WordListStore words;
     Services services{words, random, dialogs, QStringLiteral(ZIBALDO_DATA_DIR), voice, choices, {}};
@@ -405,6 +438,155 @@ TEST_F(FormPreparaListaTest, APalettePictureFromTheClipboardKeepsItsColours)
         EXPECT_TRUE(colour.red() > 240 && std::abs(colour.green() - 140) < 12 && colour.blue() < 20)
             << colour.name().toStdString();
     }
+}
+
+// A voice of its own for a word: recorded, heard, deleted and brought back by undo, without the
+// mouse; with no microphone the editor says so.
+TEST_F(FormPreparaListaTest, AWordsVoiceIsRecordedHeardAndDeletedAndEveryChangeUndone)
+{
+    open();
+    type(QStringLiteral("gatto"));
+    command("RegistraVoce");
+    EXPECT_TRUE(status().startsWith(QStringLiteral("Nessun microfono"))) << status().toStdString();
+    EXPECT_FALSE(model().tile(0).recording.isSet());
+
+    // Half a second of room, a second of voice, half a second of room.
+    Speech heard = tone(0, 0.5, 48000);
+    const Speech said = tone(330, 1, 48000, 0.2);
+    heard.samples.insert(heard.samples.end(), said.samples.begin(), said.samples.end());
+    heard.samples.resize(heard.samples.size() + 24000);
+    audio.microphone = {asHeard(heard)};
+    record();
+    ASSERT_TRUE(model().tile(0).recording.isSet()) << status().toStdString();
+    EXPECT_EQ(status(), QStringLiteral("«gatto» ha la sua voce."));
+    EXPECT_EQ(spokenName(0), QStringLiteral("gatto, con immagine, con voce"));
+    EXPECT_TRUE(summary().contains(QStringLiteral("· 0 senza voce ·"))) << summary().toStdString();
+
+    QTest::keyClick(field(), Qt::Key_L, Qt::ControlModifier);
+    ASSERT_EQ(audio.out.played.size(), 1u);
+    const Speech &played = audio.out.played.front();
+    EXPECT_EQ(played.sampleRate, 48000);
+    EXPECT_NEAR(double(played.duration().count()), 1.1e6, 0.1e6); // the room cut off
+    EXPECT_NEAR(peakOf(played), 0.708, 0.02);
+
+    QTest::keyClick(field(), Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(model().tile(0).recording.isSet());
+    EXPECT_EQ(spokenName(0), QStringLiteral("gatto, con immagine, senza voce"));
+    command("Annulla");
+    EXPECT_TRUE(model().tile(0).recording.isSet());
+    command("Annulla");
+    EXPECT_FALSE(model().tile(0).recording.isSet());
+    command("Ripeti");
+    EXPECT_TRUE(model().tile(0).recording.isSet());
+    // Heard by nothing: said so.
+    audio.out.audible = false;
+    command("AscoltaVoce");
+    EXPECT_EQ(status(),
+              QStringLiteral("Non c'è nessuna uscita audio: collega le casse o le cuffie."));
+}
+
+// Recordings made elsewhere: a phone's WAV in its own layout, a long one cut when the teacher says
+// so, and files that are refused with a sentence naming them, leaving the word as it was.
+TEST_F(FormPreparaListaTest, ASoundFileIsTakenOrRefusedByName)
+{
+    open();
+    type(QStringLiteral("cane"));
+    const QDir folder(documents.path());
+    // Stereo, 44.1 kHz, 16 bits, as a phone records.
+    Speech phone = tone(440, 2, 44100, 0.3);
+    QByteArray stereo;
+    for (const qint16 sample : phone.samples)
+        stereo += QByteArray(reinterpret_cast<const char *>(&sample), 2).repeated(2);
+    Speech asMono = monoFrom(stereo, {PcmLayout::Sample::Int16, 2, 44100});
+    writeFile(folder.filePath("telefono.wav"), wavBytes(asMono));
+    writeFile(folder.filePath("lunga.wav"), wavBytes(tone(440, 40, 22050)));
+    writeFile(folder.filePath("tagliata.wav"), wavBytes(tone(440, 1, 22050)).left(2000));
+    writeFile(folder.filePath("nota.txt"), "non sono un suono");
+
+    chooseSound(folder.filePath("tagliata.wav"));
+    EXPECT_EQ(status(), QStringLiteral("«tagliata.wav» è incompleto: il file è stato tagliato. "
+                                       "Copialo di nuovo e riprova."));
+    chooseSound(folder.filePath("nota.txt"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return status().contains(QStringLiteral("nota.txt")); }));
+    EXPECT_EQ(status(), QStringLiteral("«nota.txt» non è un file audio che questo computer sa "
+                                       "leggere: salvalo come file WAV e riprova."));
+    dialogs.answers = {false};
+    chooseSound(folder.filePath("lunga.wav"));
+    ASSERT_EQ(dialogs.shown.back().kind, Kind::Question);
+    EXPECT_EQ(dialogs.shown.back().text,
+              QStringLiteral("«lunga.wav» dura più di 30 secondi: per una parola ne bastano "
+                             "pochi. Tenere solo i primi 5 secondi?"));
+    EXPECT_FALSE(model().tile(0).recording.isSet());
+    EXPECT_EQ(form->document().undoStack().count(), 1); // the word alone
+
+    dialogs.answers = {true};
+    chooseSound(folder.filePath("lunga.wav"));
+    ASSERT_TRUE(model().tile(0).recording.isSet());
+    EXPECT_EQ(readRecording(model().tile(0).recording.path)->duration(), std::chrono::seconds(5));
+
+    // An OGG from another program, through the system's decoders.
+    audio.decoded = {{true, asHeard(tone(440, 1, 44100)), false}};
+    chooseSound(folder.filePath("nota.txt"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return form->document().undoStack().count() == 3; }));
+
+    chooseSound(folder.filePath("telefono.wav"));
+    ASSERT_EQ(form->document().undoStack().count(), 4);
+    const std::optional<Speech> kept = readRecording(model().tile(0).recording.path);
+    ASSERT_TRUE(kept.has_value());
+    EXPECT_EQ(kept->sampleRate, 44100);
+    EXPECT_NEAR(double(kept->duration().count()), 2e6, 0.02e6);
+    EXPECT_GT(toneShare(*kept, 440), 0.95);
+}
+
+// Saved with the list: the recordings in voce/, and the files the editor wrote for a word renamed
+// or removed go with the next save, while the teacher's own files stay.
+TEST_F(FormPreparaListaTest, SavingCarriesARenamedWordsFilesAndTakesAwayARemovedWordsOwn)
+{
+    const QDir folder(documents.path());
+    const QString list = folder.filePath("animali/animali.txt");
+    open();
+    for (const char *word : {"gatto", "topo", "cane"}) {
+        type(QString::fromLatin1(word));
+        audio.microphone = {asHeard(tone(440, 1, 48000))};
+        record();
+    }
+    dialogs.fileNames = {list};
+    command("Salva");
+    const QDir animali(folder.filePath("animali"));
+    for (const char *word : {"gatto", "topo", "cane"}) {
+        const WavReading saved =
+            readWavFile(animali.filePath(QStringLiteral("voce/%1.wav").arg(word)));
+        ASSERT_EQ(saved.status, WavReading::Status::Read) << word;
+        EXPECT_TRUE(saved.ours);
+        EXPECT_EQ(saved.sound.layout.sample, PcmLayout::Sample::Int16);
+        EXPECT_EQ(saved.sound.layout.channels, 1);
+        EXPECT_EQ(saved.sound.layout.sampleRate, 48000);
+    }
+    // The teacher's own recording under another name, and another list in the folder with "topo".
+    writeFile(animali.filePath("voce/Gatto vecchio.wav"), wavBytes(tone(440, 1, 22050)));
+    writeFile(animali.filePath("topi.txt"), "topo\r\n");
+
+    model().setData(model().index(0), QStringLiteral("micio"), Qt::EditRole);
+    tiles()->setCurrentIndex(model().index(2));
+    command("EliminaParola");
+    tiles()->setCurrentIndex(model().index(1));
+    command("EliminaParola");
+    command("Salva");
+    EXPECT_EQ(contents(list), QByteArray("\xEF\xBB\xBFmicio\r\n"));
+    QStringList left = QDir(animali.filePath("voce")).entryList(QDir::Files);
+    EXPECT_EQ(left, (QStringList{"Gatto vecchio.wav", "micio.wav", "topo.wav"}));
+    left = QDir(animali.filePath("jpg")).entryList(QDir::Files);
+    EXPECT_EQ(left, (QStringList{"micio.jpg", "topo.jpg"}));
+
+    // Undone after the save, the word has its files again, and saving puts them back.
+    for (int i = 0; i < 3; ++i)
+        command("Annulla");
+    ASSERT_EQ(model().words(), (QStringList{"gatto", "topo", "cane"}));
+    EXPECT_TRUE(readRecording(model().tile(2).recording.path).has_value());
+    command("Salva");
+    left = QDir(animali.filePath("voce")).entryList(QDir::Files);
+    EXPECT_EQ(left, (QStringList{"cane.wav", "Gatto vecchio.wav", "gatto.wav", "topo.wav"}));
+    EXPECT_TRUE(QImage(animali.filePath("jpg/cane.jpg")).size().isValid());
 }
 
 } // namespace

@@ -17,15 +17,15 @@ start)
   chmod 700 "$XDG_RUNTIME_DIR"
   pulseaudio --daemonize=no -n --exit-idle-time=-1 --use-pid-file=yes --log-target=stderr \
     --load="module-native-protocol-unix auth-anonymous=1" \
-    --load="module-null-sink sink_name=zibaldo_altoparlante" \
-    --load="module-sine-source source_name=zibaldo_microfono rate=48000 frequency=440" \
+    --load="module-null-sink sink_name=zibaldo_null" \
+    --load="module-sine-source source_name=zibaldo_sine rate=48000 frequency=440" \
     >"$folder/server.log" 2>&1 &
   echo $! >"$folder/server.pid"
   # Ready when it answers; a loaded machine may take several seconds.
   for _ in $(seq 1 300); do
     if pactl info >/dev/null 2>&1; then
-      pactl set-default-sink zibaldo_altoparlante
-      pactl set-default-source zibaldo_microfono
+      pactl set-default-sink zibaldo_null
+      pactl set-default-source zibaldo_sine
       exit 0
     fi
     if ! kill -0 "$(cat "$folder/server.pid")" 2>/dev/null; then

@@ -272,6 +272,12 @@ TEST_F(HearingTest, SpeechPlayerPlaysOnTheNullSinkAndCutsTheWordBefore)
     ASSERT_TRUE(player.play(*gatto, *output));
     player.stop();
     EXPECT_FALSE(player.isPlaying());
+    // A pupil clicking fast: each word cut while the output takes it in.
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(player.play(i % 2 ? *gatto : *perche, *output));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return player.playedSoFar().count() > 0; }, 5000));
+    }
+    player.stop();
 }
 
 } // namespace

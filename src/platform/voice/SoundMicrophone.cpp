@@ -18,7 +18,12 @@ SoundMicrophone::SoundMicrophone(const QAudioDevice &device) : device_(device)
     layout_ = layoutOf(format_).value_or(PcmLayout{});
 }
 
-SoundMicrophone::~SoundMicrophone() = default;
+SoundMicrophone::~SoundMicrophone()
+{
+    // As an audio output must be (see SpeechPlayer), stopped before it goes.
+    if (source_)
+        source_->stop();
+}
 
 std::unique_ptr<Microphone> SoundMicrophone::defaultOne()
 {

@@ -13,6 +13,7 @@ public:
     bool play(const Speech &sound) override;
     void stop() override;
     bool isPlaying() const override;
+    std::chrono::microseconds playedSoFar() const { return player_.playedSoFar(); }
 
 private:
     SpeechPlayer player_;

@@ -125,6 +125,8 @@ FormPreparaLista::FormPreparaLista(Services &services, const QString &listPath, 
     column->addWidget(tiles_, 1);
     summary_ = new QLabel(central);
     summary_->setObjectName(QStringLiteral("Riepilogo"));
+    // Wrapped: a long line must not widen the window past a small screen.
+    summary_->setWordWrap(true);
     column->addWidget(summary_);
     announcer_ = new Announcer(central);
     setCentralWidget(central);

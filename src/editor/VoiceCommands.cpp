@@ -61,8 +61,10 @@ VoiceCommands::VoiceCommands(Services &services, ListDocument &document,
     connect(listen_, &QAction::triggered, this, &VoiceCommands::listen);
     connect(chooseFile_, &QAction::triggered, this, &VoiceCommands::chooseFile);
     connect(remove_, &QAction::triggered, this, &VoiceCommands::remove);
-    connect(recorder_, &TileRecorder::level, meter_,
-            [this](double peak) { meter_->setValue(int(std::lround(peak * 100))); });
+    // The meter falls back slowly, as a needle does, so that the eye can follow it.
+    connect(recorder_, &TileRecorder::level, meter_, [this](double peak) {
+        meter_->setValue(std::max(int(std::lround(peak * 100)), meter_->value() * 17 / 20));
+    });
     connect(recorder_, &TileRecorder::finished, this, &VoiceCommands::heard);
     connect(intake_, &RecordingIntake::recordingReady, this, &VoiceCommands::recordingReady);
     connect(intake_, &RecordingIntake::refused, this, &VoiceCommands::said);

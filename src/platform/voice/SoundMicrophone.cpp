@@ -8,6 +8,12 @@
 #include <QMediaDevices>
 #include <cmath>
 
+namespace {
+
+constexpr std::chrono::milliseconds kHandedOver{40};
+
+} // namespace
+
 SoundMicrophone::SoundMicrophone(const QAudioDevice &device) : device_(device)
 {
     QAudioFormat mono;
@@ -41,6 +47,9 @@ bool SoundMicrophone::start()
     if (!layout_.isValid())
         return false;
     source_ = std::make_unique<QAudioSource>(device_, format_);
+    // Asked to hand the sound over in small parts, for the level meter.
+    source_->setBufferSize(layout_.bytesPerFrame() * layout_.sampleRate * kHandedOver.count() /
+                           1000);
     stream_ = source_->start();
     if (!stream_ || source_->error() != QAudio::NoError) {
         source_.reset();

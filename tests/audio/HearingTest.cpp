@@ -89,22 +89,14 @@ private:
     bool listening_ = false;
 };
 
-// The share of the tone in the loudest 300 ms of `sound`.
-double toneShareWhereLoudest(const Speech &sound, double frequency)
+// The share of the tone in what was heard, the silence around it left out.
+double toneShareHeard(const Speech &sound, double frequency)
 {
-    const std::size_t window = std::size_t(sound.sampleRate) * 3 / 10;
-    std::size_t best = 0;
-    double bestEnergy = -1;
-    for (std::size_t start = 0; start + window <= sound.samples.size(); start += window / 4) {
-        double energy = 0;
-        for (std::size_t i = start; i < start + window; ++i)
-            energy += double(sound.samples[i]) * sound.samples[i];
-        if (energy > bestEnergy) {
-            bestEnergy = energy;
-            best = start;
-        }
-    }
-    return toneShare(sound, frequency, best, best + window);
+    const auto loud = [](qint16 sample) { return std::abs(int(sample)) > 1000; };
+    const auto first = std::find_if(sound.samples.begin(), sound.samples.end(), loud);
+    const auto last = std::find_if(sound.samples.rbegin(), sound.samples.rend(), loud).base();
+    return toneShare(sound, frequency, std::size_t(first - sound.samples.begin()),
+                     std::size_t(last - sound.samples.begin()));
 }
 
 class HearingTest : public ::testing::Test
@@ -206,7 +198,7 @@ TEST_F(HearingTest, TheMemoryGameSaysTheTeachersRecordingElseTheEngine)
         QTest::mouseClick(game->surface()->label("Label2", kSlots), Qt::LeftButton, {}, {5, 5});
         const Speech heard = listener.heardAfter(1500ms);
         EXPECT_GT(peakOf(heard), 0.3);
-        EXPECT_GT(toneShareWhereLoudest(heard, 660), 0.9);
+        EXPECT_GT(toneShareHeard(heard, 660), 0.9);
     }
     QDir(folder.filePath(QStringLiteral("voce"))).removeRecursively();
     {
@@ -215,7 +207,7 @@ TEST_F(HearingTest, TheMemoryGameSaysTheTeachersRecordingElseTheEngine)
         QTest::mouseClick(game->surface()->label("Label2", kSlots + 1), Qt::LeftButton, {}, {5, 5});
         const Speech heard = listener.heardAfter(1500ms);
         EXPECT_GT(peakOf(heard), 0.1) << "the engine said nothing";
-        EXPECT_LT(toneShareWhereLoudest(heard, 660), 0.3);
+        EXPECT_LT(toneShareHeard(heard, 660), 0.3);
     }
 }
 

@@ -471,34 +471,21 @@ TEST_F(FormPreparaListaTest, AWordsVoiceIsRecordedHeardAndDeletedAndEveryChangeU
 
     QTest::keyClick(field(), Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_FALSE(model().tile(0).recording.isSet());
-    EXPECT_EQ(spokenName(0), QStringLiteral("gatto, con immagine, senza voce"));
     command("Annulla");
     EXPECT_TRUE(model().tile(0).recording.isSet());
     command("Annulla");
     EXPECT_FALSE(model().tile(0).recording.isSet());
     command("Ripeti");
     EXPECT_TRUE(model().tile(0).recording.isSet());
-    // Heard by nothing: said so.
-    audio.out.audible = false;
-    command("AscoltaVoce");
-    EXPECT_EQ(status(),
-              QStringLiteral("Non c'è nessuna uscita audio: collega le casse o le cuffie."));
 }
 
-// Recordings made elsewhere: a phone's WAV in its own layout, a long one cut when the teacher says
-// so, and files that are refused with a sentence naming them, leaving the word as it was.
+// Recordings made elsewhere: a long WAV cut when the teacher says so, another kind of file through
+// the system's decoders, and files refused with a sentence naming them, leaving the word as it was.
 TEST_F(FormPreparaListaTest, ASoundFileIsTakenOrRefusedByName)
 {
     open();
     type(QStringLiteral("cane"));
     const QDir folder(documents.path());
-    // Stereo, 44.1 kHz, 16 bits, as a phone records.
-    Speech phone = tone(440, 2, 44100, 0.3);
-    QByteArray stereo;
-    for (const qint16 sample : phone.samples)
-        stereo += QByteArray(reinterpret_cast<const char *>(&sample), 2).repeated(2);
-    Speech asMono = monoFrom(stereo, {PcmLayout::Sample::Int16, 2, 44100});
-    writeFile(folder.filePath("telefono.wav"), wavBytes(asMono));
     writeFile(folder.filePath("lunga.wav"), wavBytes(tone(440, 40, 22050)));
     writeFile(folder.filePath("tagliata.wav"), wavBytes(tone(440, 1, 22050)).left(2000));
     writeFile(folder.filePath("nota.txt"), "non sono un suono");
@@ -527,15 +514,7 @@ TEST_F(FormPreparaListaTest, ASoundFileIsTakenOrRefusedByName)
     // An OGG from another program, through the system's decoders.
     audio.decoded = {{true, asHeard(tone(440, 1, 44100)), false}};
     chooseSound(folder.filePath("nota.txt"));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return form->document().undoStack().count() == 3; }));
-
-    chooseSound(folder.filePath("telefono.wav"));
-    ASSERT_EQ(form->document().undoStack().count(), 4);
-    const std::optional<Speech> kept = readRecording(model().tile(0).recording.path);
-    ASSERT_TRUE(kept.has_value());
-    EXPECT_EQ(kept->sampleRate, 44100);
-    EXPECT_NEAR(double(kept->duration().count()), 2e6, 0.02e6);
-    EXPECT_GT(toneShare(*kept, 440), 0.95);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return form->document().undoStack().count() == 3; }));
 }
 
 // Saved with the list: the recordings in voce/, and the files the editor wrote for a word renamed

@@ -5,6 +5,7 @@
 
 #include <QAudioBuffer>
 #include <QAudioDecoder>
+#include <QFileInfo>
 #include <QUrl>
 
 namespace {
@@ -22,7 +23,7 @@ public:
         mono.setSampleFormat(QAudioFormat::Int16);
         mono.setChannelCount(1);
         decoder_.setAudioFormat(mono);
-        decoder_.setSource(QUrl::fromLocalFile(path));
+        decoder_.setSource(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
         connect(&decoder_, &QAudioDecoder::bufferReady, this, &Decoding::take);
         connect(&decoder_, &QAudioDecoder::finished, this, [this] { finish(false); });
         connect(&decoder_, qOverload<QAudioDecoder::Error>(&QAudioDecoder::error), this,

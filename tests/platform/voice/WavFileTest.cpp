@@ -10,18 +10,11 @@ using namespace std::chrono_literals;
 
 namespace {
 
-void put16(QByteArray &bytes, quint16 value)
+template <typename T> void put(QByteArray &bytes, T value)
 {
-    char at[2];
+    char at[sizeof(T)];
     qToLittleEndian(value, at);
-    bytes.append(at, 2);
-}
-
-void put32(QByteArray &bytes, quint32 value)
-{
-    char at[4];
-    qToLittleEndian(value, at);
-    bytes.append(at, 4);
+    bytes.append(at, sizeof(T));
 }
 
 // A WAV file as other programs write it: `coding` 1 (PCM) or 3 (float), plain or extensible, a
@@ -33,13 +26,9 @@ QByteArray foreignWav(const Speech &mono, int coding, int bits, int channels, bo
         const double value = sample / 32768.0;
         for (int channel = 0; channel < channels; ++channel) {
             if (coding == 3 && bits == 32) {
-                char at[4];
-                qToLittleEndian(float(value), at);
-                data.append(at, 4);
+                put(data, float(value));
             } else if (coding == 3) {
-                char at[8];
-                qToLittleEndian(value, at);
-                data.append(at, 8);
+                put(data, value);
             } else if (bits == 8) {
                 data.append(char(std::lround(value * 127) + 128));
             } else {
@@ -50,34 +39,34 @@ QByteArray foreignWav(const Speech &mono, int coding, int bits, int channels, bo
         }
     }
     QByteArray format;
-    put16(format, quint16(extensible ? 0xFFFE : coding));
-    put16(format, quint16(channels));
-    put32(format, quint32(mono.sampleRate));
-    put32(format, quint32(mono.sampleRate * channels * bits / 8));
-    put16(format, quint16(channels * bits / 8));
-    put16(format, quint16(bits));
+    put<quint16>(format, quint16(extensible ? 0xFFFE : coding));
+    put<quint16>(format, quint16(channels));
+    put<quint32>(format, quint32(mono.sampleRate));
+    put<quint32>(format, quint32(mono.sampleRate * channels * bits / 8));
+    put<quint16>(format, quint16(channels * bits / 8));
+    put<quint16>(format, quint16(bits));
     if (extensible) {
-        put16(format, 22);
-        put16(format, quint16(bits));
-        put32(format, 0);
-        put16(format, quint16(coding)); // the GUID's first bytes: the coding
+        put<quint16>(format, 22);
+        put<quint16>(format, quint16(bits));
+        put<quint32>(format, 0);
+        put<quint16>(format, quint16(coding)); // the GUID's first bytes: the coding
         format += QByteArray("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
     }
     QByteArray body("WAVE");
     body += "fmt ";
-    put32(body, quint32(format.size()));
+    put<quint32>(body, quint32(format.size()));
     body += format;
     body += "fact";
-    put32(body, 4);
-    put32(body, quint32(mono.samples.size()));
+    put<quint32>(body, 4);
+    put<quint32>(body, quint32(mono.samples.size()));
     body += "junk";
-    put32(body, 3);
+    put<quint32>(body, 3);
     body += QByteArray("abc\0", 4); // odd: padded
     body += "data";
-    put32(body, quint32(data.size()));
+    put<quint32>(body, quint32(data.size()));
     body += data;
     QByteArray file("RIFF");
-    put32(file, quint32(body.size()));
+    put<quint32>(file, quint32(body.size()));
     return file + body;
 }
 

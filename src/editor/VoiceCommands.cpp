@@ -77,12 +77,11 @@ QList<QAction *> VoiceCommands::actions() const
     return {record_, listen_, chooseFile_, remove_};
 }
 
-int VoiceCommands::rowAsked() const
+int VoiceCommands::rowAsked()
 {
     const int row = chosenRow_();
     if (row < 0)
-        emit const_cast<VoiceCommands *>(this)->said(
-            QStringLiteral("Scegli prima la parola a cui dare la voce."));
+        emit said(QStringLiteral("Scegli prima la parola a cui dare la voce."));
     return row;
 }
 

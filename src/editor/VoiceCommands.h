@@ -37,7 +37,7 @@ signals:
 
 private:
     // The chosen word's row; -1, and the teacher told, when none is chosen.
-    int rowAsked() const;
+    int rowAsked();
     void record();
     void recordingStarted(const QString &word);
     void heard(const PcmSound &sound);

@@ -19,7 +19,6 @@ public:
     public:
         std::vector<QString> said;
         std::vector<Speech> played;
-        int stops = 0;
 
         void say(const QString &text) override { said.push_back(text); }
         bool play(const Speech &sound) override
@@ -27,7 +26,7 @@ public:
             played.push_back(sound);
             return true;
         }
-        void stop() override { ++stops; }
+        void stop() override {}
         bool isPlaying() const override { return false; }
     };
 
@@ -50,7 +49,6 @@ public:
     std::deque<PcmSound> microphone;
     // What the decoder makes of each file; when it runs out, the file cannot be decoded.
     std::deque<DecodedFile> decoded;
-    std::vector<QString> decodedPaths;
 
     SoundOutput &output() override { return out; }
     std::unique_ptr<Microphone> defaultMicrophone() override
@@ -61,10 +59,9 @@ public:
         microphone.pop_front();
         return heard;
     }
-    void decodeFile(const QString &path, std::chrono::milliseconds,
+    void decodeFile(const QString &, std::chrono::milliseconds,
                     std::function<void(const DecodedFile &)> done) override
     {
-        decodedPaths.push_back(path);
         DecodedFile file;
         if (!decoded.empty()) {
             file = decoded.front();

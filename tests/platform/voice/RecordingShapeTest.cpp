@@ -44,13 +44,4 @@ TEST(RecordingShape, HearsNoVoiceInHissAlone)
     EXPECT_FALSE(shapedRecording(Speech{{}, 44100}).has_value());
 }
 
-TEST(RecordingShape, RaisesALowRateAndKeepsTheTone)
-{
-    const std::optional<Speech> kept = shapedRecording(tone(1000, 1, 8000));
-    ASSERT_TRUE(kept.has_value());
-    EXPECT_EQ(kept->sampleRate, 22050);
-    EXPECT_GT(toneShare(*kept, 1000), 0.95);
-    EXPECT_LE(peakOf(*kept), 0.75); // no ringing over the top
-}
-
 } // namespace

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WavFile.h"
 
+#include "RecordingShape.h"
+
 #include <QFile>
 #include <QtEndian>
 
@@ -208,7 +210,8 @@ QByteArray wavBytes(const Speech &sound)
 
 std::optional<Speech> readRecording(const QString &path)
 {
-    const WavReading reading = readWavFile(path);
+    // A word's recording is never longer; a huge file costs no more than that.
+    const WavReading reading = readWavFile(path, kLongestRecording);
     if (reading.status != WavReading::Status::Read)
         return std::nullopt;
     Speech sound = monoFrom(reading.sound.bytes, reading.sound.layout);

@@ -41,6 +41,6 @@ WavReading readWavFile(const QString &path,
 // the mark by which the list editor knows its own files.
 QByteArray wavBytes(const Speech &sound);
 
-// The sound of the WAV file at `path` as mono 16-bit samples; nothing when it cannot be read or
-// holds no sound.
+// The sound of the WAV file at `path` as mono 16-bit samples, at most its first
+// kLongestRecording; nothing when it cannot be read or holds no sound.
 std::optional<Speech> readRecording(const QString &path);

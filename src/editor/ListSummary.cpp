@@ -6,7 +6,8 @@
 #include "memory/MemoryRequirements.h"
 #include "wordsearch/WordSearchRequirements.h"
 
-QString listSummary(const QStringList &words, int withoutPicture, const ClassChoices &choices)
+QString listSummary(const QStringList &words, int withoutPicture, int withoutVoice,
+                    const ClassChoices &choices)
 {
     WordListStore store;
     store.setWords(words, {});
@@ -19,8 +20,9 @@ QString listSummary(const QStringList &words, int withoutPicture, const ClassCho
         memoryRefusal(store, memoryLevel).isEmpty()
             ? QStringLiteral("sì")
             : QStringLiteral("no, servono %1 parole diverse").arg(deckShapeOf(memoryLevel).pairs());
-    return QStringLiteral("%1 · %2 senza immagine · Crucipuzzle: %3 · Memory: %4")
+    return QStringLiteral("%1 · %2 senza immagine · %3 senza voce · Crucipuzzle: %4 · Memory: %5")
         .arg(count == 1 ? QStringLiteral("1 parola") : QStringLiteral("%1 parole").arg(count))
         .arg(withoutPicture)
+        .arg(withoutVoice)
         .arg(wordSearch, memory);
 }

@@ -1,14 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "PictureFiles.h"
+#include "WordFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <array>
+#include <vector>
 
 namespace {
-
-// In order of preference.
-constexpr std::array kEndings = {".jpg", ".jpeg", ".png"};
 
 bool namesAFileSafely(const QString &word)
 {
@@ -29,20 +26,20 @@ QString matchingForm(const QString &name)
     return form.toCaseFolded();
 }
 
-QString pictureIn(const QString &parent, const QString &word)
+QString fileIn(const QString &parent, const WordFileKind &kind, const QString &word)
 {
-    const QDir folder(QDir(parent).filePath(QStringLiteral("jpg")));
-    const QString exact = folder.filePath(word + QLatin1String(kEndings[0]));
+    const QDir folder(QDir(parent).filePath(QString::fromLatin1(kind.folder)));
+    const QString exact = folder.filePath(word + QLatin1String(kind.endings.front()));
     if (QFileInfo(exact).isFile())
         return exact;
 
     const QString wanted = matchingForm(word);
-    std::array<QString, kEndings.size()> found;
+    std::vector<QString> found(kind.endings.size());
     const QStringList names = folder.entryList(QDir::Files | QDir::Hidden);
     for (const QString &name : names) {
         const QString form = matchingForm(name);
-        for (std::size_t i = 0; i < kEndings.size(); ++i) {
-            if (found[i].isEmpty() && form == wanted + QLatin1String(kEndings[i]))
+        for (std::size_t i = 0; i < kind.endings.size(); ++i) {
+            if (found[i].isEmpty() && form == wanted + QLatin1String(kind.endings[i]))
                 found[i] = folder.filePath(name);
         }
     }
@@ -55,15 +52,15 @@ QString pictureIn(const QString &parent, const QString &word)
 
 } // namespace
 
-QString pictureFileFor(const PictureFolders &folders, const QString &word)
+QString wordFileFor(const WordFolders &folders, const WordFileKind &kind, const QString &word)
 {
     if (!namesAFileSafely(word))
         return {};
     // An empty folder would mean the working folder, wherever the program was started.
     if (!folders.listFolder.isEmpty()) {
-        const QString file = pictureIn(folders.listFolder, word);
+        const QString file = fileIn(folders.listFolder, kind, word);
         if (!file.isEmpty())
             return file;
     }
-    return pictureIn(folders.programFolder, word);
+    return fileIn(folders.programFolder, kind, word);
 }

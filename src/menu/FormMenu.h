@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/ClassChoices.h"
 #include "platform/design/DesignWindow.h"
 
 struct Services;
@@ -17,8 +18,7 @@ public:
     explicit FormMenu(Services &services, QWidget *parent = nullptr);
 
 signals:
-    void wordSearchChosen();
-    void memoryChosen();
+    void gameChosen(Game game);
     // `path` is the list to open in the editor; empty for a new one.
     void listEditorChosen(const QString &path);
     void quitConfirmed();

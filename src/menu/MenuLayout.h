@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/ClassChoices.h"
 #include "platform/design/ControlDesign.h"
 
 #include <array>
@@ -15,6 +16,18 @@ inline constexpr const char *kMenuLoadList = "Command1";
 inline constexpr const char *kMenuInformation = "Command14";
 inline constexpr const char *kMenuExit = "BottoneEsci";
 inline constexpr const char *kMenuCursor = ":/menu.cur";
+
+// The buttons that lead to a game.
+struct MenuGame
+{
+    const char *button;
+    Game game;
+};
+
+inline constexpr std::array<MenuGame, 2> kMenuGames = {{
+    {kMenuWordSearch, Game::WordSearch},
+    {kMenuMemory, Game::Memory},
+}};
 
 // clang-format off
 

@@ -117,12 +117,12 @@ TEST_F(FormMenuTest, EnterOrSpaceRightAfterOpeningAsksToEndAndOnlyYesEnds)
 TEST_F(FormMenuTest, TheGamesAreAskedFor)
 {
     open();
-    QSignalSpy wordSearch(form, &FormMenu::wordSearchChosen);
-    QSignalSpy memory(form, &FormMenu::memoryChosen);
+    QSignalSpy chosen(form, &FormMenu::gameChosen);
     click("Command13");
-    EXPECT_EQ(wordSearch.count(), 1);
     click("Command15");
-    EXPECT_EQ(memory.count(), 1);
+    ASSERT_EQ(chosen.count(), 2);
+    EXPECT_EQ(chosen[0][0].value<Game>(), Game::WordSearch);
+    EXPECT_EQ(chosen[1][0].value<Game>(), Game::Memory);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Navigator.h"
 
+#include "compose/ComposeRequirements.h"
+#include "compose/FormComponi.h"
 #include "editor/FormPreparaLista.h"
 #include "memory/FormMemory.h"
 #include "memory/MemoryRequirements.h"
@@ -30,6 +32,8 @@ const GameEntry kGames[] = {
      [](Services &services) -> GameWindow * { return new FormCruciPuzzle(services); }},
     {Game::Memory, &memoryRefusal,
      [](Services &services) -> GameWindow * { return new FormMemory(services); }},
+    {Game::Compose, &composeRefusal,
+     [](Services &services) -> GameWindow * { return new FormComponi(services); }},
 };
 
 } // namespace

@@ -6,7 +6,7 @@
 
 struct Services;
 
-// The menu window: it leads to the two games, to the list editor, to the information box, to
+// The menu window: it leads to the three games, to the list editor, to the information box, to
 // loading another word list, and to the end of the program. A new one, with a new colour, is made
 // at every return. It shows the information box and loads lists itself; the rest it asks for.
 // Closing it from the window manager asks whether to end the program, as its "Esci" does.

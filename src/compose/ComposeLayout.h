@@ -17,7 +17,9 @@ inline constexpr const char *kMark = "Segno";
 inline constexpr const char *kWholeWord = "Parola";
 inline constexpr const char *kTile = "Tessera";
 inline constexpr const char *kKey = "Tasto";
+inline constexpr const char *kRightWordCaption = "Label1";
 inline constexpr const char *kRightWordCount = "LabelEsatte";
+inline constexpr const char *kErrorCaption = "Label2";
 inline constexpr const char *kErrorCount = "LabelErrori";
 inline constexpr const char *kSummary = "Riepilogo";
 inline constexpr const char *kAgain = "Ancora";
@@ -136,8 +138,9 @@ constexpr ControlDesign key(int index)
 
 inline constexpr ControlDesign kListenButton =
     {.name = kListen, .kind = ControlKind::Button,
-     .left = 6960, .top = 1200, .width = 2160, .height = 855,
-     .text = "Ascolta", .font = {"Arial", 15.75, true}, .focusOrder = 0};
+     .left = 6960, .top = 1020, .width = 2160, .height = 1215,
+     .text = "Ascolta", .font = {"Arial", 15.75, true}, .picture = ":/ascolta.ico",
+     .focusOrder = 0};
 
 inline constexpr ControlDesign kPictureBox =
     {.name = kComposePicture, .kind = ControlKind::Image,
@@ -149,10 +152,11 @@ inline constexpr ControlDesign kWholeWordLabel =
      .height = kBoxHeight + 240, .font = {"Arial", 36, true},
      .fore = 0x00FFFFFF, .align = TextAlign::Centre, .transparent = true, .shrinkToFit = true};
 
+// The round's summary, in the counts' place, across the window.
 inline constexpr ControlDesign kSummaryLabel =
-    {.name = kSummary, .left = 1440, .top = 960, .width = 6720, .height = 2760,
-     .font = {"Arial", 20.25, true}, .back = 0x0080FFFF, .fore = 0x00000000,
-     .align = TextAlign::Centre, .border = true};
+    {.name = kSummary, .left = kRowLeft, .top = 960, .width = kRowWidth, .height = 2760,
+     .font = {"Arial", 20.25, true}, .fore = 0x00FFFFFF, .align = TextAlign::Centre,
+     .transparent = true};
 
 inline constexpr ControlDesign kAgainButton =
     {.name = kAgain, .kind = ControlKind::Button,
@@ -169,9 +173,9 @@ inline constexpr auto kComposeLayout = [] {
     std::size_t row = 0;
     rows[row++] = kSummaryLabel;
     rows[row++] = kAgainButton;
-    rows[row++] = countCaption("Label1", 240, "Esatte");
+    rows[row++] = countCaption(kRightWordCaption, 240, "Esatte");
     rows[row++] = count(kRightWordCount, 570);
-    rows[row++] = countCaption("Label2", 1320, "Errori");
+    rows[row++] = countCaption(kErrorCaption, 1320, "Errori");
     rows[row++] = count(kErrorCount, 1650);
     rows[row++] = kPictureBox;
     rows[row++] = kListenButton;

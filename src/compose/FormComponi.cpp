@@ -144,8 +144,11 @@ void FormComponi::showRound()
     const bool over = phase == ComposeRound::Phase::RoundOver;
     summary_->setVisible(over);
     again_->setVisible(over);
-    picture_->setVisible(!over);
-    listen_->setVisible(!over);
+    for (QWidget *playing : std::initializer_list<QWidget *>{
+             picture_, listen_, surface()->label(kRightWordCaption),
+             surface()->label(kRightWordCount), surface()->label(kErrorCaption),
+             surface()->label(kErrorCount)})
+        playing->setVisible(!over);
     if (over)
         showSummary();
     else

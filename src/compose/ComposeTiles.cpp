@@ -251,6 +251,6 @@ QStringList tilesFor(const QString &word, Level level, const QStringList &listed
         letters.removeFirst();
     QStringList tiles = letters;
     if (rules.temptingLetters > 0)
-        tiles += temptingLetters(word, listed).first(rules.temptingLetters);
+        tiles += temptingLetters(word, listed).mid(0, rules.temptingLetters);
     return shuffledTiles(tiles, letters, random);
 }

@@ -13,9 +13,11 @@ class RandomSource;
 // consonant it could double (pala: l); the plain twin of an accented vowel in it (caffè: e), or
 // the accented twin of its last plain vowel (pane: è); a letter that looks like one of its own
 // (b d p q, m n, u n). Where a kind has nothing to offer, another kind's next choice stands in,
-// then a common letter. Apart from the doubled one no tempting letter is one of the word's, and
-// none lets the tiles spell another word of `listed` that the word's own letters could not: the
-// picture must have one answer. Lowercase.
+// then a common letter. The tiles never spell the word another way: no tempting letter but a
+// consonant to double is one of the word's own, none swaps an accent of the word for the other
+// on the same vowel (perché gets no è), and none lets the tiles spell another word of `listed` as
+// long, which the word's own letters could not: the picture has one answer. Lowercase; fewer than
+// three only for a word that holds nearly every letter.
 QStringList temptingLetters(const QString &word, const QStringList &listed);
 
 // Whether the letters `word` spells stand among `tiles` one after the other, in order: what a

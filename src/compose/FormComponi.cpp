@@ -76,7 +76,8 @@ FormComponi::FormComponi(Services &services, QWidget *parent)
     connect(listen_, &QPushButton::clicked, this, [this] { round_.listen(); });
     connect(picture_, &DesignControl::clicked, this, [this] { round_.listen(); });
     connect(again_, &QPushButton::clicked, this, [this] {
-        startRound();
+        round_.start();
+        showNewRound();
         announcer_->announce(QStringLiteral("Nuova partita"));
     });
 
@@ -88,35 +89,29 @@ FormComponi::FormComponi(Services &services, QWidget *parent)
     wrongShownTimer_->setInterval(kWrongShownMilliseconds);
     connect(wrongShownTimer_, &QTimer::timeout, this, &FormComponi::mirrorBoxes);
 
-    for (const char *group : {kBox, kMark, kWholeWord, kTile, kKey})
-        surface()->setLetterForm(group, letterForm());
-    for (int i = 0; i < kBackspaceKey; ++i)
-        keys_[std::size_t(i)]->setText(
-            writtenIn(letterForm(), QString::fromUtf8(kKeyLetters[std::size_t(i)])));
+    showLetterForm(letterForm());
 }
 
 void FormComponi::activate()
 {
-    startRound();
-}
-
-void FormComponi::startRound()
-{
-    nextWordTimer_->stop();
-    praise_->hide();
     round_.start();
-    showRound();
-    focusFirstControl();
+    showNewRound();
 }
 
 void FormComponi::startLevel(Level level)
 {
     round_.startLevel(level);
+    showNewRound();
+    announcer_->announce(QStringLiteral("Nuova partita"));
+}
+
+// The praise and the wait for the next word belong to the round just ended.
+void FormComponi::showNewRound()
+{
     nextWordTimer_->stop();
     praise_->hide();
     showRound();
     focusFirstControl();
-    announcer_->announce(QStringLiteral("Nuova partita"));
 }
 
 QString FormComponi::levelRefusal(Level level) const
@@ -157,7 +152,7 @@ void FormComponi::showRound()
 }
 
 // The picture, and a box for each letter with the word's marks between them, as the word's own
-// row of places lays them; the word whole over them once composed.
+// row of places lays them; under them the tiles or the screen's keyboard.
 void FormComponi::showWord()
 {
     const QString word = round_.word();
@@ -165,7 +160,6 @@ void FormComponi::showWord()
     picture_->loadPicture(services_.pictureFor(word));
     picture_->setAccessibleName(word);
 
-    const bool composing = round_.phase() == ComposeRound::Phase::Composing;
     const std::vector<WordPiece> &pieces = round_.pieces();
     const std::vector<QRect> places = piecePlaces(pieces);
     std::size_t box = 0, mark = 0;
@@ -180,39 +174,44 @@ void FormComponi::showWord()
         }
         if (control) {
             surface()->placeControl(control, places[i]);
-            control->setVisible(composing);
+            control->show();
         }
     }
     for (; box < boxes_.size(); ++box)
         boxes_[box]->hide();
     for (; mark < marks_.size(); ++mark)
         marks_[mark]->hide();
-    wholeWord_->setText(writtenIn(letterForm(), word));
-    wholeWord_->setVisible(!composing);
+    wholeWord_->hide();
 
     const bool typed = !composeLevel(round_.level()).tiles;
     for (DesignButton *key : keys_)
-        key->setVisible(typed && composing);
+        key->setVisible(typed);
     const int tiles = int(round_.tiles().size());
-    for (int i = 0; i < kTiles; ++i) {
-        if (i < tiles) {
-            const QPoint place = tilePlace(i, tiles);
-            surface()->moveControl(tiles_[std::size_t(i)], place.x(), place.y());
-        }
+    for (int i = 0; i < tiles && i < kTiles; ++i) {
+        const QPoint place = tilePlace(i, tiles);
+        surface()->moveControl(tiles_[std::size_t(i)], place.x(), place.y());
     }
     mirrorBoxes();
     mirrorTiles();
 }
 
-void FormComponi::showSummary()
+// The word composed, whole in the boxes' place.
+void FormComponi::showComposed()
 {
     for (QWidget *control : surface()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
         const QString name = control->objectName();
         if (name == QLatin1String(kBox) || name == QLatin1String(kMark) ||
-            name == QLatin1String(kTile) || name == QLatin1String(kKey) ||
-            name == QLatin1String(kWholeWord))
+            name == QLatin1String(kTile) || name == QLatin1String(kKey))
             control->hide();
     }
+    wholeWord_->setText(writtenIn(letterForm(), round_.word()));
+    wholeWord_->show();
+}
+
+void FormComponi::showSummary()
+{
+    showComposed();
+    wholeWord_->hide();
     const int words = int(round_.roundWords().size());
     const QString errors = round_.errors() == 0 ? QStringLiteral("Nessun errore!")
                                                 : QStringLiteral("Errori: %1").arg(round_.errors());
@@ -271,7 +270,7 @@ void FormComponi::act(ComposeRound::Outcome outcome)
     const auto focused = std::find(tiles_.begin(), tiles_.end(), focusWidget());
     switch (outcome) {
     case ComposeRound::Outcome::WordDone:
-        showRound();
+        showComposed();
         praise_->showPraise(ComposeRound::kPraise,
                             std::chrono::milliseconds(ComposeRound::kPraiseMilliseconds));
         nextWordTimer_->start();

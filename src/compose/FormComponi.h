@@ -37,10 +37,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void startRound();
+    void showNewRound();
     // Lays out what the round shows now: a word to compose, a word composed, or the summary.
     void showRound();
     void showWord();
+    void showComposed();
     void showSummary();
     void mirrorBoxes();
     void mirrorTiles();

@@ -46,24 +46,6 @@ TEST(ComposeWord, LettersTakeBoxesAndMarksStandInPlace)
     EXPECT_FALSE(sameLetter(QStringLiteral("é"), QStringLiteral("è")));
 }
 
-TEST(ComposeWord, EachLevelPlaysWordsOfTwoLettersUpToItsMost)
-{
-    const auto fits = [](const char *word, Level level) {
-        return fitsLevel(QString::fromUtf8(word), level);
-    };
-    EXPECT_FALSE(fits("è", Level::Easy));
-    EXPECT_TRUE(fits("tè", Level::Easy));
-    EXPECT_TRUE(fits("l'ape", Level::Easy));
-    EXPECT_TRUE(fits("gelato", Level::Easy));
-    EXPECT_FALSE(fits("formica", Level::Easy));
-    EXPECT_TRUE(fits("elicotter", Level::Medium));
-    EXPECT_FALSE(fits("elicottero", Level::Medium));
-    EXPECT_TRUE(fits("pesce spada", Level::Hard));
-    EXPECT_TRUE(fits("supercalifragilistic", Level::Hard));
-    EXPECT_FALSE(fits("supercalifragilistico", Level::Hard));
-    EXPECT_FALSE(fits("", Level::Hard));
-}
-
 struct Temptation
 {
     const char *word;

@@ -14,7 +14,7 @@ ComposeRound::ComposeRound(const WordListStore &words, RandomSource &random, Voi
     : words_(words), random_(random), voice_(voice), level_(level)
 {}
 
-void ComposeRound::start()
+void ComposeRound::start(bool sayFirstWord)
 {
     QStringList fitting;
     for (const QString &word : words_.distinctWords()) {
@@ -29,7 +29,7 @@ void ComposeRound::start()
     errors_ = 0;
     firstTryWords_ = 0;
     wordIndex_ = 0;
-    showWord();
+    showWord(sayFirstWord);
 }
 
 void ComposeRound::startLevel(Level level)
@@ -38,7 +38,7 @@ void ComposeRound::startLevel(Level level)
     start();
 }
 
-void ComposeRound::showWord()
+void ComposeRound::showWord(bool say)
 {
     lastBox_ = -1;
     lastWrongTile_ = -1;
@@ -61,10 +61,11 @@ void ComposeRound::showWord()
         boxes_.front() = {.letter = letters_.front(), .given = true};
     tiles_ = tilesFor(current, level_, words_.distinctWords(), random_);
     tileUsed_.assign(std::size_t(tiles_.size()), false);
-    voice_.say(current);
+    if (say)
+        sayWord();
 }
 
-void ComposeRound::listen()
+void ComposeRound::sayWord()
 {
     if (phase_ != Phase::RoundOver)
         voice_.say(word());
@@ -75,7 +76,7 @@ void ComposeRound::nextWord()
     if (phase_ != Phase::WordDone)
         return;
     ++wordIndex_;
-    showWord();
+    showWord(true);
 }
 
 int ComposeRound::waitingBox() const

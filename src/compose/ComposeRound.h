@@ -56,8 +56,9 @@ public:
     ComposeRound(const WordListStore &words, RandomSource &random, Voice &voice,
                  Level level = Level::Hard);
 
-    // A new round: its words drawn, its counts from 0, its first word said.
-    void start();
+    // A new round: its words drawn, its counts from 0, its first word said; unless the window is
+    // yet to be seen, which says it with sayWord() once it is.
+    void start(bool sayFirstWord = true);
     // Another level, and a new round at once.
     void startLevel(Level level);
     Level level() const { return level_; }
@@ -70,8 +71,8 @@ public:
     Outcome takeBack(int box);
     // Backspace: the last letter the pupil placed goes back.
     Outcome takeBackLast();
-    // Says the word again.
-    void listen();
+    // Says the word on show: as it appears, and whenever the pupil asks.
+    void sayWord();
     // After a word composed: the next word, or the end of the round after the last.
     void nextWord();
 
@@ -95,7 +96,7 @@ public:
     qint16 firstTryWords() const { return firstTryWords_; }
 
 private:
-    void showWord();
+    void showWord(bool say);
     // The first box that waits for a letter: empty, or marked wrong. -1 when there is none.
     int waitingBox() const;
     Outcome place(const QString &letter, int tile);

@@ -73,8 +73,8 @@ FormComponi::FormComponi(Services &services, QWidget *parent)
         connect(keys_[std::size_t(i)], &QPushButton::clicked, this, [this, i] { pressKey(i); });
     }
     keys_[kBackspaceKey]->setAccessibleName(QStringLiteral("Cancella"));
-    connect(listen_, &QPushButton::clicked, this, [this] { round_.listen(); });
-    connect(picture_, &DesignControl::clicked, this, [this] { round_.listen(); });
+    connect(listen_, &QPushButton::clicked, this, [this] { round_.sayWord(); });
+    connect(picture_, &DesignControl::clicked, this, [this] { round_.sayWord(); });
     connect(again_, &QPushButton::clicked, this, [this] {
         round_.start();
         showNewRound();
@@ -92,10 +92,17 @@ FormComponi::FormComponi(Services &services, QWidget *parent)
     showLetterForm(letterForm());
 }
 
+// The first word is said once the window is seen: the voice, loaded at its first word, must not
+// hold up the window's first frame.
 void FormComponi::activate()
 {
-    round_.start();
+    round_.start(false);
     showNewRound();
+}
+
+void FormComponi::firstDrawn()
+{
+    round_.sayWord();
 }
 
 void FormComponi::startLevel(Level level)

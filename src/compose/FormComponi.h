@@ -30,6 +30,7 @@ public:
 
 protected:
     void activate() override;
+    void firstDrawn() override;
     void showLetterForm(LetterForm form) override;
     void startLevel(Level level) override;
     QString levelRefusal(Level level) const override;

@@ -122,7 +122,7 @@ TEST_F(ComposeRoundTest, TilesArePlacedRightOrCountedWrongUntilTheWordIsDone)
     EXPECT_EQ(round.rightWords(), 1);
     EXPECT_EQ(round.firstTryWords(), 0);
 
-    round.listen();
+    round.sayWord();
     EXPECT_EQ(voice.said.back(), first);
     round.nextWord();
     EXPECT_EQ(voice.said.back(), round.word());

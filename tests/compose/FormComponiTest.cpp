@@ -42,6 +42,8 @@ protected:
                      QSize(0, form->menuBar()->sizeHint().height()));
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        // Once the window has been drawn.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !recorded.said.empty(); }));
     }
     void TearDown() override { delete form; }
 

@@ -9,6 +9,8 @@
 namespace {
 
 const QString kMissing = QStringLiteral("manca l'immagine");
+// The other games take longer words.
+const QString kTooLongForTheGrid = QStringLiteral("più di 10 lettere: non nel Crucipuzzle");
 const QColor kGround(0xE8, 0xE8, 0xE8);
 const QColor kMarkInk(0x20, 0x40, 0x90);
 
@@ -82,7 +84,7 @@ QStringList WordTilesModel::remarksOn(const WordTile &tile)
     else if (tile.picture.source == TileFile::Source::Program)
         remarks << QStringLiteral("immagine di Zibaldo");
     if (!fitsOnBoard(tile.word))
-        remarks << QStringLiteral("più di 10 lettere: solo nel Memory");
+        remarks << kTooLongForTheGrid;
     return remarks;
 }
 
@@ -92,7 +94,7 @@ QString WordTilesModel::spokenName(const WordTile &tile)
                       tile.recording.isSet() ? QStringLiteral("con voce")
                                              : QStringLiteral("senza voce")};
     if (!fitsOnBoard(tile.word))
-        parts << QStringLiteral("più di 10 lettere: solo nel Memory");
+        parts << kTooLongForTheGrid;
     return parts.join(QStringLiteral(", "));
 }
 

@@ -175,7 +175,7 @@ TEST_F(FormPreparaListaTest, WordsAreAddedRefusedRenamedRemovedAndEveryChangeUnd
     EXPECT_EQ(model().rowCount(), 3);
     type(QStringLiteral("ippopotamo marino"));
     EXPECT_EQ(model().index(3).data().toString(),
-              QStringLiteral("ippopotamo marino\npiù di 10 lettere: solo nel Memory"));
+              QStringLiteral("ippopotamo marino\npiù di 10 lettere: non nel Crucipuzzle"));
 
     // Renamed in place, the picture follows; a rename to a word already there is refused.
     model().setData(model().index(0), QStringLiteral("micio"), Qt::EditRole);
@@ -319,7 +319,8 @@ TEST_F(FormPreparaListaTest, AListMadeHereIsSavedAndUsedWithEveryPicture)
     settle();
     EXPECT_EQ(form->findChild<QLabel *>(QStringLiteral("Riepilogo"))->text(),
               QStringLiteral(
-                  "6 parole · 0 senza immagine · 6 senza voce · Crucipuzzle: sì · Memory: sì"));
+                  "6 parole · 0 senza immagine · 6 senza voce · Crucipuzzle: sì · Memory: sì · "
+                  "Componi: sì"));
 
     const QString list = photos.filePath("animali/animali.txt");
     dialogs.fileNames = {list};

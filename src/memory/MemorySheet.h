@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PaperPictures.h"
-#include "Worksheet.h"
 #include "core/ClassChoices.h"
+#include "worksheets/PaperPictures.h"
+#include "worksheets/Worksheet.h"
 
 #include <QFont>
 

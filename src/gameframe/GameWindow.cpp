@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GameWindow.h"
 
-#include "DesignSurface.h"
-#include "Fonts.h"
 #include "platform/Services.h"
+#include "platform/design/DesignSurface.h"
+#include "platform/design/Fonts.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/voice/VoiceSwitch.h"
 #include "worksheets/SheetOutput.h"

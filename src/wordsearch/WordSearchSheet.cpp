@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WordSearchSheet.h"
 
-#include "PaperText.h"
 #include "core/LetterText.h"
 #include "platform/design/FittedText.h"
+#include "worksheets/PaperText.h"
 
 #include <QPainter>
 #include <QtMath>

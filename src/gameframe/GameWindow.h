@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "DesignWindow.h"
 #include "core/ClassChoices.h"
+#include "platform/design/DesignWindow.h"
 
 #include <QPointer>
 #include <functional>

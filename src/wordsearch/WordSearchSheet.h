@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "PaperPictures.h"
-#include "Worksheet.h"
+#include "CruciPuzzleBoard.h"
 #include "core/ClassChoices.h"
-#include "wordsearch/CruciPuzzleBoard.h"
+#include "worksheets/PaperPictures.h"
+#include "worksheets/Worksheet.h"
 
 #include <QFont>
 

@@ -1,32 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Poppler.h"
+#include "wordsearch/WordSearchSheet.h"
 #include "core/LetterText.h"
 #include "core/RandomSource.h"
 #include "core/WordListStore.h"
 #include "platform/WordFiles.h"
 #include "platform/design/LetterFonts.h"
 #include "support/Pictures.h"
-#include "worksheets/MemorySheet.h"
+#include "support/Poppler.h"
 #include "worksheets/SheetOutput.h"
-#include "worksheets/WordSearchSheet.h"
 
-#include <QDir>
 #include <QPdfWriter>
 #include <QTemporaryDir>
-#include <sys/fsuid.h>
-#include <unistd.h>
 
 namespace {
 
 const QString kData = QStringLiteral(ZIBALDO_DATA_DIR);
-
-QStringList picturesOf(const QStringList &words)
-{
-    QStringList files;
-    for (const QString &word : words)
-        files << pictureFileFor({QString(), kData}, word);
-    return files;
-}
 
 // An easy board of the bundled list; its first word's picture is a 4000 x 3000 photo, its
 // second's is missing.
@@ -40,7 +28,7 @@ protected:
         board = CruciPuzzleBoard::build(words, random, Level::Easy);
         for (const LaidWord &laid : board.laidWords)
             laidWords << laid.word;
-        pictures = picturesOf(laidWords);
+        pictures = bundledPicturesOf(laidWords);
         pictures[0] = folder.filePath(QStringLiteral("foto.jpg"));
         ASSERT_TRUE(writeJpeg(pictures[0], Qt::darkCyan, 4000, 3000));
         pictures[1] = folder.filePath(QStringLiteral("manca.jpg"));
@@ -122,55 +110,6 @@ TEST_F(WordSearchSheetTest, PupilsPageHasTheGridAndPicturesButNoWordsAndTheKeyFo
     EXPECT_TRUE(
         pdfInfo(cursive, QStringLiteral("Page size")).startsWith(QStringLiteral("792 x 612")));
     EXPECT_EQ(gridLines(pageLines(cursive, 1)), rows(LetterForm::Cursive));
-}
-
-TEST(MemorySheetTest, PicturesThenWordsTwelveToAPageEachFollowedByItsBacks)
-{
-    SKIP_WITHOUT_POPPLER();
-    QTemporaryDir folder;
-    const QString pdf = folder.filePath(QStringLiteral("memory.pdf"));
-    const QStringList words = {"cane",   "gatto",  "topo",    "coniglio", "cavallo", "mucca",
-                               "pecora", "maiale", "gallina", "orso",     "pesce",   "volpe"};
-    ASSERT_EQ(savePdf(MemorySheet(words, picturesOf(words), LetterForm::Lowercase,
-                                  letterFont(LetterForm::Lowercase, QFont()), true),
-                      pdf),
-              QString());
-    ASSERT_EQ(pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("4"));
-    for (int page = 1; page <= 4; ++page) {
-        const QString text = pageLines(pdf, page).join(QLatin1Char(' '));
-        EXPECT_EQ(text.startsWith(QStringLiteral("Retro")), page % 2 == 0) << page;
-        // A cut along each of the grid's five rows of edges and four columns, scissors first.
-        EXPECT_EQ(text.count(QStringLiteral("✂")), 9) << page;
-        for (const QString &word : words)
-            EXPECT_EQ(text.contains(word), page == 3) << page << word.toStdString();
-    }
-    const auto images = placedImages(pdf);
-    EXPECT_EQ(
-        std::count_if(images.begin(), images.end(), [](auto image) { return image.first == 1; }),
-        12);
-    EXPECT_EQ(images.size(), 12u);
-}
-
-TEST(SavingTest, AFolderThatCannotBeWrittenToLeavesNothingBehindAndSaysWhere)
-{
-    QTemporaryDir folder;
-    const QString locked = folder.filePath(QStringLiteral("chiusa"));
-    ASSERT_TRUE(QDir().mkdir(locked));
-    QFile::setPermissions(locked,
-                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
-    // Root writes anywhere: the save is tried as an ordinary user's.
-    const bool root = geteuid() == 0;
-    if (root)
-        setfsuid(65534);
-    const QString message =
-        savePdf(MemorySheet({"cane"}, {QString()}, LetterForm::Capitals, QFont(), false),
-                locked + QStringLiteral("/Memory.pdf"));
-    if (root)
-        setfsuid(0);
-    EXPECT_EQ(message, QStringLiteral("Non si può scrivere nella cartella %1. Il PDF non è stato "
-                                      "salvato: sceglierne un'altra.")
-                           .arg(QDir::toNativeSeparators(locked)));
-    EXPECT_TRUE(QDir(locked).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 } // namespace

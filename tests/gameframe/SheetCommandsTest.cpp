@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "Poppler.h"
 #include "core/ClassChoices.h"
 #include "core/RandomSource.h"
 #include "memory/FormMemory.h"
@@ -7,6 +6,7 @@
 #include "platform/dialogs/QtDialogs.h"
 #include "platform/voice/VoiceSwitch.h"
 #include "support/Files.h"
+#include "support/Poppler.h"
 #include "support/RecordedVoice.h"
 #include "support/ScriptedDialogs.h"
 #include "support/Windows.h"

@@ -8,6 +8,7 @@
 #include "platform/dialogs/QtDialogs.h"
 #include "platform/voice/SpokenVoice.h"
 #include "platform/voice/VoiceSwitch.h"
+#include "platform/voice/WordVoice.h"
 
 // What a game window is given when the program runs with its bundled word list and pictures, or
 // with a teacher's list loaded from elsewhere.
@@ -25,7 +26,9 @@ struct BundledProgram
     // Silent, as with --senza-voce, unless a benchmark turns it on: the speech engine starts only
     // once in a process, and the voice's benchmarks measure that start.
     SpokenVoice spoken;
-    SwitchableVoice voice{spoken, false};
+    WordVoice wordVoice{spoken,
+                        [this](const QString &word) { return services.recordingFor(word); }};
+    SwitchableVoice voice{wordVoice, false};
     ClassChoices choices;
     Services services{words, random, dialogs, folder, voice, choices, {}};
 };

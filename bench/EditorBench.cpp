@@ -171,15 +171,16 @@ void saveThirtyPhotos(benchmark::State &state)
     QList<WordTile> tiles;
     for (int i = 0; i < 30; ++i)
         tiles.append({QStringLiteral("parola%1").arg(i),
-                      {TilePicture::Source::File,
-                       photoFolder().filePath(QStringLiteral("foto%1.jpg").arg(i % 10))}});
+                      {TileFile::Source::File,
+                       photoFolder().filePath(QStringLiteral("foto%1.jpg").arg(i % 10))},
+                      {}});
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir target;
         const QString list = QDir(target.path()).filePath(QStringLiteral("foto.txt"));
         state.ResumeTiming();
         const SaveOutcome outcome =
-            saveList(list, tiles, program.dialogs, nullptr, [](int, int) {});
+            saveList({list, tiles, {}, {}, {}}, program.dialogs, nullptr, [](int, int) {});
         if (!outcome.saved)
             state.SkipWithError(outcome.failure.toUtf8().constData());
     }

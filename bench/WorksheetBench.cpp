@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "BundledProgram.h"
 #include "Photos.h"
+#include "memory/MemorySheet.h"
 #include "platform/design/LetterFonts.h"
 #include "wordsearch/FormCruciPuzzle.h"
-#include "worksheets/MemorySheet.h"
+#include "wordsearch/WordSearchSheet.h"
 #include "worksheets/SheetOutput.h"
-#include "worksheets/WordSearchSheet.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -16,8 +16,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Added to the libraries the binary links: the layouts' line breaks are measured in Liberation
 # Sans.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2 | fonts-liberation, fonts-sil-andika")
-# Qt's Italian texts for the file dialog, and the data of the voice.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, espeak-ng-data")
+# Qt's Italian texts for the file dialog, the data of the voice, and the decoders that read a
+# recording made elsewhere (OGG and the like) in the list editor.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, espeak-ng-data, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)

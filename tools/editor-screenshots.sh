@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the README's screenshots of the list editor under Xvfb at 1280 x 800, by making a list as
-# a teacher would: docs/editor.png (words typed, some with the program's pictures, one without,
-# one too long for the word search) and docs/editor-refused.png (a repeat refused); then a list
+# a teacher would: docs/editor-recording.png (her voice for "gatto" being recorded, from the
+# tests' sound server, whose microphone hears a tone), docs/editor.png (words typed, some with the
+# program's pictures, one without, one too long for the word search, two with a voice) and
+# docs/editor-refused.png (a repeat refused); then a list
 # written by hand, with a title line and no pictures, loaded from the menu:
 # docs/list-attention.png (what needs mending) and docs/wordsearch-initials.png (each missing
 # picture shows its word's initial).
@@ -18,9 +20,12 @@ shot() { sleep "${2:-1}"; xdotool mousemove 1279 799; sleep 0.2; import -window 
 if [ "${IN_XVFB:-}" = 1 ]; then
   XDG_CONFIG_HOME=$(mktemp -d)
   export XDG_CONFIG_HOME
+  sound=$(mktemp -d)
+  tests/audio/sound-server.sh start "$sound"
+  export XDG_RUNTIME_DIR=$sound/runtime PULSE_RUNTIME_PATH=$sound/runtime/pulse
   (cd "$build" && exec ./zibaldo --senza-voce) &
   pid=$!
-  trap 'kill "$pid" 2>/dev/null' EXIT
+  trap 'kill "$pid" 2>/dev/null; tests/audio/sound-server.sh stop "$sound"' EXIT
   timeout 20 xdotool search --sync --onlyvisible --class zibaldo >/dev/null
   sleep 1
   xdotool mousemove 640 700 click 1 # the title window
@@ -31,6 +36,21 @@ if [ "${IN_XVFB:-}" = 1 ]; then
     xdotool type --delay 20 "$word"
     xdotool key Return
     sleep 0.3
+    case $word in
+    gatto)
+      xdotool key ctrl+r
+      sleep 0.2
+      xdotool mousemove 1116 53 click 1 # "Voce", its menu open while it records
+      sleep 0.3
+      import -window root docs/editor-recording.png
+      xdotool key Escape
+      sleep 6
+      ;;
+    cane)
+      xdotool key ctrl+r
+      sleep 6
+      ;;
+    esac
   done
   shot editor 1.5
   xdotool type --delay 20 "Gatto"
@@ -60,4 +80,4 @@ if [ "${IN_XVFB:-}" = 1 ]; then
 fi
 
 IN_XVFB=1 xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1280x800x24" "$0" "$build"
-echo "written: docs/editor.png docs/editor-refused.png"
+echo "written: docs/editor-recording.png docs/editor.png docs/editor-refused.png"

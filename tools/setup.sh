@@ -11,6 +11,6 @@ set -euo pipefail
   libfontconfig-dev libxcb1-dev fonts-liberation fonts-dejavu-core fonts-sil-andika \
   xvfb xauth xdotool libxcb-damage0-dev \
   dbus at-spi2-core python3-pyatspi \
-  pulseaudio pulseaudio-utils \
+  pulseaudio pulseaudio-utils gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-tools \
   poppler-utils \
   dpkg-dev file

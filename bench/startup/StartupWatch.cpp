@@ -4,21 +4,35 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <poll.h>
 #include <spawn.h>
+#include <string>
 #include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 extern char **environ;
 
 // Usage: zibaldo_startup_watch PROGRAM [ARGUMENT...]
+//        zibaldo_startup_watch --preload LIBRARY PROGRAM [ARGUMENT...]
 //
 // Prints "DRAWN MAPPED WIDTHxHEIGHT" for PROGRAM's first top-level window, then ends PROGRAM.
 // DRAWN, the moment measured, is the time in milliseconds from just before PROGRAM's exec to the
-// first drawing on that window. The server's damage extension reports the drawing as the server
-// carries it out, so this is when the window first shows on the screen: not its mapping, which
-// shows an empty frame, nor whenever a poll of the window list happens to notice it. MAPPED, from
-// the same start to the mapping, tells how much of the wait went into the first paint. The size
-// lets a message box in place of the expected window give itself away.
+// first drawing on that window.
+//
+// On an X display, the server's damage extension reports the drawing as the server carries it
+// out, so this is when the window first shows on the screen: not its mapping, which shows an empty
+// frame, nor whenever a poll of the window list happens to notice it. MAPPED, from the same start
+// to the mapping, tells how much of the wait went into the first paint. The size lets a message
+// box in place of the expected window give itself away.
+//
+// With --preload, PROGRAM runs without a display server (QT_QPA_PLATFORM set to Qt's offscreen
+// platform by the caller), where no other process can see its windows: LIBRARY, preloaded into
+// it, writes the size of the first window
+// that fills the screen at the end of its first paint, and ends it. DRAWN is when that line
+// arrives; MAPPED is -1.
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -37,7 +51,14 @@ bool stillRunning(pid_t pid)
     return waitpid(pid, &status, WNOHANG) == 0;
 }
 
-int measure(char **command)
+void end(pid_t pid)
+{
+    // Its work is done once the window shows; how it ends is of no interest here.
+    kill(pid, SIGKILL);
+    waitpid(pid, nullptr, 0);
+}
+
+int measureOnDisplay(char **command)
 {
     DrawWatch watch;
     pid_t pid = 0;
@@ -61,16 +82,61 @@ int measure(char **command)
             return 1;
         } else if (millisecondsSince(start) > kGiveUpMs) {
             std::fprintf(stderr, "%s drew no window in %d ms\n", command[0], kGiveUpMs);
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
+            end(pid);
             return 1;
         }
     }
     const double drawn = millisecondsSince(start);
-    // Its work is done once the window shows; how it ends is of no interest here.
-    kill(pid, SIGKILL);
-    waitpid(pid, nullptr, 0);
+    end(pid);
     std::printf("%.1f %.1f %dx%d\n", drawn, mapped, watch.area().width, watch.area().height);
+    return 0;
+}
+
+int measureOffscreen(const char *library, char **command)
+{
+    std::vector<std::string> variables{std::string("LD_PRELOAD=") + library};
+    for (char **variable = environ; *variable; ++variable) {
+        if (std::strncmp(*variable, "LD_PRELOAD=", 11) != 0)
+            variables.emplace_back(*variable);
+    }
+    std::vector<char *> environment;
+    for (std::string &variable : variables)
+        environment.push_back(variable.data());
+    environment.push_back(nullptr);
+
+    int report[2];
+    if (pipe(report) != 0) {
+        std::perror("pipe");
+        return 1;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, report[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, report[0]);
+    pid_t pid = 0;
+    const Clock::time_point start = Clock::now();
+    const int spawned =
+        posix_spawnp(&pid, command[0], &actions, nullptr, command, environment.data());
+    posix_spawn_file_actions_destroy(&actions);
+    close(report[1]);
+    if (spawned != 0) {
+        std::fprintf(stderr, "cannot start %s\n", command[0]);
+        return 1;
+    }
+
+    pollfd line{report[0], POLLIN, 0};
+    const int ready = poll(&line, 1, kGiveUpMs);
+    const double drawn = millisecondsSince(start);
+    char size[32] = {};
+    const ssize_t length = ready > 0 ? read(report[0], size, sizeof size - 1) : 0;
+    close(report[0]);
+    end(pid);
+    if (length <= 0) {
+        std::fprintf(stderr, "%s drew no window filling the screen\n", command[0]);
+        return 1;
+    }
+    size[std::strcspn(size, "\n")] = '\0';
+    std::printf("%.1f -1 %s\n", drawn, size);
     return 0;
 }
 
@@ -78,12 +144,13 @@ int measure(char **command)
 
 int main(int argc, char *argv[])
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM [ARGUMENT...]\n", argv[0]);
+    const bool offscreen = argc >= 4 && std::strcmp(argv[1], "--preload") == 0;
+    if (argc < 2 || (!offscreen && argv[1][0] == '-')) {
+        std::fprintf(stderr, "usage: %s [--preload LIBRARY] PROGRAM [ARGUMENT...]\n", argv[0]);
         return 2;
     }
     try {
-        return measure(argv + 1);
+        return offscreen ? measureOffscreen(argv[2], argv + 3) : measureOnDisplay(argv + 1);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

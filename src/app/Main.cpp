@@ -9,9 +9,10 @@
 #include "platform/design/LetterFonts.h"
 #include "platform/dialogs/QtDialogs.h"
 #include "platform/settings/StoredSettings.h"
-#include "platform/voice/LoadedVoice.h"
+#include "platform/voice/LoadedAudio.h"
 #include "platform/voice/VoiceModule.h"
 #include "platform/voice/VoiceSwitch.h"
+#include "platform/voice/WordVoice.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,7 +38,10 @@ int run(QApplication &application)
     const QString folder = QCoreApplication::applicationDirPath();
     setBundledFontFolder(folder);
     // Nothing of the speech engine or the sound server is loaded or touched before the first word.
-    LoadedVoice spoken(QDir(folder).filePath(QString::fromLatin1(kVoiceModuleFile)));
+    LoadedAudio audio(QDir(folder).filePath(QString::fromLatin1(kVoiceModuleFile)));
+    WordVoice spoken(audio.output(), [&words, folder](const QString &word) {
+        return recordingFileFor({words.listFolder(), folder}, word);
+    });
     SwitchableVoice voice(spoken, voiceWantedFrom(QCoreApplication::arguments()));
 
     const QString listPath = QDir(folder).filePath(QStringLiteral("listaparole.txt"));
@@ -53,7 +57,7 @@ int run(QApplication &application)
         dialogs.information(nullptr, report);
 
     ClassChoices choices(std::make_unique<StoredSettings>());
-    Services services{words, random, dialogs, folder, voice, choices, {}};
+    Services services{words, random, dialogs, folder, voice, choices, {}, &audio};
     Navigator navigator(services);
     navigator.start();
     return application.exec();

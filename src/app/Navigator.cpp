@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Navigator.h"
 
+#include "compose/ComposeRequirements.h"
+#include "compose/FormComponi.h"
 #include "editor/FormPreparaLista.h"
 #include "memory/FormMemory.h"
 #include "memory/MemoryRequirements.h"
@@ -12,14 +14,29 @@
 #include "wordsearch/WordSearchRequirements.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <iterator>
 
-const Navigator::GameEntry Navigator::kWordSearch = {
-    Game::WordSearch, [](const WordListStore &words, Level) { return wordSearchRefusal(words); },
-    [](Services &services) -> GameWindow * { return new FormCruciPuzzle(services); }};
+namespace {
 
-const Navigator::GameEntry Navigator::kMemory = {
-    Game::Memory, &memoryRefusal,
-    [](Services &services) -> GameWindow * { return new FormMemory(services); }};
+// A game the menu leads to: what it needs of the list at a level, and how its window is made.
+struct GameEntry
+{
+    Game game;
+    QString (*refusal)(const WordListStore &words, Level level);
+    GameWindow *(*open)(Services &services);
+};
+
+const GameEntry kGames[] = {
+    {Game::WordSearch, [](const WordListStore &words, Level) { return wordSearchRefusal(words); },
+     [](Services &services) -> GameWindow * { return new FormCruciPuzzle(services); }},
+    {Game::Memory, &memoryRefusal,
+     [](Services &services) -> GameWindow * { return new FormMemory(services); }},
+    {Game::Compose, &composeRefusal,
+     [](Services &services) -> GameWindow * { return new FormComponi(services); }},
+};
+
+} // namespace
 
 Navigator::Navigator(Services &services, QObject *parent) : QObject(parent), services_(services) {}
 
@@ -33,16 +50,18 @@ void Navigator::start()
 void Navigator::showMenu()
 {
     auto *menu = new FormMenu(services_);
-    connect(menu, &FormMenu::wordSearchChosen, this, [this] { startGame(kWordSearch); });
-    connect(menu, &FormMenu::memoryChosen, this, [this] { startGame(kMemory); });
+    connect(menu, &FormMenu::gameChosen, this, &Navigator::startGame);
     connect(menu, &FormMenu::listEditorChosen, this, &Navigator::openListEditor);
     connect(menu, &FormMenu::quitConfirmed, this, &Navigator::quit);
     passTo(menu);
 }
 
 // A list too poor for the game is refused where the choice was made, and the menu stays.
-void Navigator::startGame(const GameEntry &entry)
+void Navigator::startGame(Game game)
 {
+    const GameEntry &entry =
+        *std::find_if(std::begin(kGames), std::end(kGames),
+                      [game](const GameEntry &candidate) { return candidate.game == game; });
     const QString reason = entry.refusal(services_.words, services_.choices.level(entry.game));
     if (!reason.isEmpty()) {
         services_.dialogs.critical(current_, reason);

@@ -7,8 +7,6 @@
 #include <QPointer>
 #include <QWidget>
 
-class GameWindow;
-class WordListStore;
 struct Services;
 
 // Leads the pupil from window to window: the title, the menu, a game or the teacher's list
@@ -26,22 +24,11 @@ public:
     void start();
 
 private:
-    // A game the menu leads to: what it needs of the list at a level, and how its window is made.
-    struct GameEntry
-    {
-        Game game;
-        QString (*refusal)(const WordListStore &words, Level level);
-        GameWindow *(*open)(Services &services);
-    };
-
     void showMenu();
-    void startGame(const GameEntry &entry);
+    void startGame(Game game);
     void openListEditor(const QString &listPath);
     void quit();
     void passTo(QWidget *next);
-
-    static const GameEntry kWordSearch;
-    static const GameEntry kMemory;
 
     Services &services_;
     QPointer<QWidget> current_;

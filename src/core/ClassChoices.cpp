@@ -6,6 +6,7 @@
 
 namespace {
 
+// The word search and "Componi la parola" write single letters: no list spelling to keep.
 constexpr std::array kWordSearchForms = {LetterForm::Capitals, LetterForm::Lowercase,
                                          LetterForm::Cursive};
 constexpr std::array kMemoryForms = {LetterForm::AsListed, LetterForm::Capitals,
@@ -35,8 +36,19 @@ QString storedName(Level level)
 
 QString key(Game game, const char *choice)
 {
-    return (game == Game::WordSearch ? QStringLiteral("crucipuzzle/") : QStringLiteral("memory/")) +
-           QLatin1String(choice);
+    QString group;
+    switch (game) {
+    case Game::WordSearch:
+        group = QStringLiteral("crucipuzzle/");
+        break;
+    case Game::Memory:
+        group = QStringLiteral("memory/");
+        break;
+    case Game::Compose:
+        group = QStringLiteral("componi/");
+        break;
+    }
+    return group + QLatin1String(choice);
 }
 
 // The offered choice whose stored name is `stored`, else the default.
@@ -53,9 +65,9 @@ Choice parsed(std::span<const Choice> offered, const QString &stored, Choice fal
 
 std::span<const LetterForm> letterFormsOf(Game game)
 {
-    if (game == Game::WordSearch)
-        return kWordSearchForms;
-    return kMemoryForms;
+    if (game == Game::Memory)
+        return kMemoryForms;
+    return kWordSearchForms;
 }
 
 std::span<const Level> levelsOf()

@@ -11,6 +11,7 @@ enum class Game
 {
     WordSearch,
     Memory,
+    Compose,
 };
 
 // How the games write their words: the letter forms Italian pupils learn, in that order.
@@ -39,7 +40,8 @@ QString levelCaption(Level level);
 
 // The class's letter form and level for each game, kept in its settings. What was never chosen,
 // or reads as nothing the program knows, is the game's first design: capitals in the word search,
-// the word as listed in the memory game, both at the hardest level.
+// the word as listed in the memory game, both at the hardest level; capitals at the hardest level
+// in "Componi la parola".
 class ClassChoices
 {
 public:

@@ -5,6 +5,7 @@
 #include "ListSaving.h"
 #include "ListSummary.h"
 #include "PictureIntake.h"
+#include "VoiceCommands.h"
 #include "WordTilesView.h"
 #include "core/WordChecks.h"
 #include "platform/ListLoading.h"
@@ -24,11 +25,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
@@ -71,7 +74,9 @@ QAction *addCommand(QMenu *menu, const char *name, const QString &caption,
 
 FormPreparaLista::FormPreparaLista(Services &services, const QString &listPath, QWidget *parent)
     : QMainWindow(parent), services_(services),
-      document_(new ListDocument(services.programFolder, this)), intake_(new PictureIntake(this))
+      document_(new ListDocument(services.programFolder, this)), intake_(new PictureIntake(this)),
+      voice_(new VoiceCommands(
+          services, *document_, [this] { return selectedRow(); }, this))
 {
     setObjectName(QStringLiteral("FormPreparaLista"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -93,19 +98,35 @@ FormPreparaLista::FormPreparaLista(Services &services, const QString &listPath, 
     add->setObjectName(QStringLiteral("Aggiungi"));
     auto *choose = new QPushButton(QStringLiteral("&Scegli immagine…"), central);
     choose->setObjectName(QStringLiteral("ScegliImmagine"));
+    // The recording's commands, beside the picture's.
+    auto *voice = new QToolButton(central);
+    voice->setObjectName(QStringLiteral("Voce"));
+    voice->setText(QStringLiteral("Voce"));
+    voice->setAccessibleName(QStringLiteral("Voce della parola"));
+    voice->setPopupMode(QToolButton::InstantPopup);
+    voice->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    auto *voiceMenu = new QMenu(voice);
+    voiceMenu->setFont(font());
+    voiceMenu->addActions(voice_->actions());
+    voice->setMenu(voiceMenu);
     entry->addWidget(label);
     entry->addWidget(newWord_, 1);
     entry->addWidget(add);
     entry->addWidget(choose);
+    entry->addWidget(voice);
+    entry->addWidget(voice_->meter());
     column->addLayout(entry);
 
     tiles_ = new WordTilesView(central);
     tiles_->setObjectName(QStringLiteral("Parole"));
     tiles_->setAccessibleName(QStringLiteral("Parole della lista"));
     tiles_->setModel(&document_->tiles());
+    tiles_->setContextMenuPolicy(Qt::CustomContextMenu);
     column->addWidget(tiles_, 1);
     summary_ = new QLabel(central);
     summary_->setObjectName(QStringLiteral("Riepilogo"));
+    // Wrapped: a long line must not widen the window past a small screen.
+    summary_->setWordWrap(true);
     column->addWidget(summary_);
     announcer_ = new Announcer(central);
     setCentralWidget(central);
@@ -119,6 +140,8 @@ FormPreparaLista::FormPreparaLista(Services &services, const QString &listPath, 
     connect(tiles_, &WordTilesView::pictureDropped, this, &FormPreparaLista::takePicture);
     connect(intake_, &PictureIntake::pictureReady, this, &FormPreparaLista::pictureReady);
     connect(intake_, &PictureIntake::refused, this, &FormPreparaLista::say);
+    connect(voice_, &VoiceCommands::said, this, &FormPreparaLista::say);
+    connect(tiles_, &QWidget::customContextMenuRequested, this, &FormPreparaLista::showTileMenu);
     connect(&document_->tiles(), &WordTilesModel::renameAsked, this,
             [this](int row, const QString &word) { say(document_->renameWord(row, word)); });
     connect(&document_->undoStack(), &QUndoStack::indexChanged, this, &FormPreparaLista::showState);
@@ -179,6 +202,23 @@ void FormPreparaLista::buildMenus()
     connect(
         addCommand(edit, "EliminaParola", QStringLiteral("Elimina parola"), QKeySequence::Delete),
         &QAction::triggered, this, &FormPreparaLista::removeSelectedWord);
+    edit->addSeparator();
+    edit->addActions(voice_->actions());
+}
+
+void FormPreparaLista::showTileMenu(const QPoint &at)
+{
+    const QModelIndex onto = tiles_->indexAt(at);
+    if (!onto.isValid())
+        return;
+    tiles_->setCurrentIndex(onto);
+    QMenu menu(this);
+    menu.setFont(font());
+    connect(menu.addAction(QStringLiteral("Scegli immagine…")), &QAction::triggered, this,
+            &FormPreparaLista::chooseImage);
+    menu.addSeparator();
+    menu.addActions(voice_->actions());
+    menu.exec(tiles_->viewport()->mapToGlobal(at));
 }
 
 bool FormPreparaLista::eventFilter(QObject *watched, QEvent *event)
@@ -259,13 +299,13 @@ void FormPreparaLista::takePicture(int row, const QMimeData *mime)
         say(QStringLiteral("Preparo l'immagine di «%1»…").arg(document_->tiles().tile(row).word));
 }
 
-void FormPreparaLista::pictureReady(const QString &word, const TilePicture &picture)
+void FormPreparaLista::pictureReady(const QString &word, const TileFile &picture)
 {
     // The word may have been renamed or removed while its picture was read.
     const QStringList words = document_->tiles().words();
     for (int row = 0; row < words.size(); ++row) {
         if (wordKey(words[row]) == wordKey(word)) {
-            document_->setPicture(row, picture);
+            document_->setFile(row, WordTile::FileKind::Picture, picture);
             say(QStringLiteral("«%1» ha la sua immagine.").arg(words[row]));
             return;
         }
@@ -333,15 +373,18 @@ bool FormPreparaLista::saveAs()
 
 bool FormPreparaLista::saveTo(const QString &path)
 {
-    QProgressDialog progress(QStringLiteral("Salvo la lista e le sue immagini…"), QString(), 0, 1,
-                             this);
+    QProgressDialog progress(QStringLiteral("Salvo la lista, le sue immagini e le voci…"),
+                             QString(), 0, 1, this);
     progress.setWindowTitle(kDialogTitle);
     progress.setFont(font());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
-    const SaveOutcome outcome = saveList(path, document_->tiles().tiles(), services_.dialogs, this,
-                                         [&progress](int done, int total) {
+    const QString savedFolder =
+        document_->path().isEmpty() ? QString() : QFileInfo(document_->path()).absolutePath();
+    const SaveOutcome outcome = saveList({path, document_->tiles().tiles(), savedFolder,
+                                          document_->savedWords(), document_->keptFolder()},
+                                         services_.dialogs, this, [&progress](int done, int total) {
                                              progress.setMaximum(std::max(1, total));
                                              progress.setValue(done);
                                          });
@@ -352,7 +395,7 @@ bool FormPreparaLista::saveTo(const QString &path)
                       QStringLiteral("\nLe parole restano qui: puoi riprovare o salvare altrove."));
         return false;
     }
-    document_->markSaved(path);
+    document_->markSaved(path, outcome.moved);
     say(QStringLiteral("Lista salvata in %1").arg(QDir::toNativeSeparators(path)));
     return true;
 }
@@ -407,7 +450,8 @@ void FormPreparaLista::showState()
     setWindowTitle(QStringLiteral("Zibaldo – Prepara una lista – %1").arg(document_->name()));
     const WordTilesModel &tiles = document_->tiles();
     const QString summary =
-        listSummary(tiles.words(), tiles.withoutPictureCount(), services_.choices);
+        listSummary(tiles.words(), tiles.withoutCount(WordTile::FileKind::Picture),
+                    tiles.withoutCount(WordTile::FileKind::Recording), services_.choices);
     if (summary != summary_->text()) {
         summary_->setText(summary);
         announcer_->announce(summary);

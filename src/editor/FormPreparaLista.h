@@ -10,14 +10,15 @@ class Announcer;
 class ListDocument;
 class PictureIntake;
 class QLabel;
+class VoiceCommands;
 class QLineEdit;
 class WordTilesView;
 struct Services;
 
-// The teacher's list editor: words as tiles with their pictures, checked by the games' rules as
-// they are typed, saved beside their pictures where the teacher wants them. Built from Qt's own
-// widgets: a teacher's tool, not a pupil's board. Leaving it, by its menu or by the window
-// manager, first settles unsaved changes.
+// The teacher's list editor: words as tiles with their pictures and recordings, checked by the
+// games' rules as they are typed, saved beside their pictures where the teacher wants them. Built
+// from Qt's own widgets: a teacher's tool, not a pupil's board. Leaving it, by its menu or by the
+// window manager, first settles unsaved changes.
 class FormPreparaLista : public QMainWindow
 {
     Q_OBJECT
@@ -43,8 +44,9 @@ private:
     void chooseImage();
     void pasteImage();
     void takePicture(int row, const QMimeData *mime);
-    void pictureReady(const QString &word, const TilePicture &picture);
+    void pictureReady(const QString &word, const TileFile &picture);
     void removeSelectedWord();
+    void showTileMenu(const QPoint &at);
     void newList();
     void openList();
     void openPath(const QString &path);
@@ -63,6 +65,7 @@ private:
     Services &services_;
     ListDocument *document_;
     PictureIntake *intake_;
+    VoiceCommands *voice_;
     QLineEdit *newWord_;
     WordTilesView *tiles_;
     QLabel *summary_;

@@ -3,7 +3,7 @@
 
 #include "TileCommands.h"
 #include "core/WordChecks.h"
-#include "platform/pictures/PictureFiles.h"
+#include "platform/WordFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,6 +30,7 @@ void ListDocument::startNew()
     undo_.clear();
     tiles_.resetTiles({});
     path_.clear();
+    savedWords_.clear();
     emit pathChanged();
 }
 
@@ -39,49 +40,52 @@ LoadResult ListDocument::open(const QString &path)
     const LoadResult loaded = store.loadWordList(path);
     if (!loaded.loaded())
         return loaded;
-    const PictureFolders folders{store.listFolder(), programFolder_};
-    const QString programPictures = QDir(programFolder_).filePath(QStringLiteral("jpg"));
+    const WordFolders folders{store.listFolder(), programFolder_};
     QList<WordTile> tiles;
     for (int i = 1; i <= store.wordCount(); ++i) {
         const QString &word = store.wordList(i);
         if (word.trimmed().isEmpty())
             continue;
-        WordTile tile{word, {}};
-        if (const QString file = pictureFileFor(folders, word); !file.isEmpty()) {
-            const bool own =
-                QFileInfo(QFileInfo(file).absolutePath()) == QFileInfo(programPictures);
-            tile.picture = {own ? TilePicture::Source::Program : TilePicture::Source::File, file};
-        }
-        tiles.append(tile);
+        tiles.append(
+            {word, fileOf(folders, kPictureFiles, word), fileOf(folders, kRecordingFiles, word)});
     }
     undo_.clear();
     tiles_.resetTiles(tiles);
     path_ = QFileInfo(path).absoluteFilePath();
+    savedWords_ = tiles_.words();
     emit pathChanged();
     return loaded;
 }
 
-void ListDocument::markSaved(const QString &path)
+void ListDocument::markSaved(const QString &path, const QHash<QString, QString> &moved)
 {
     path_ = path;
+    savedWords_ = tiles_.words();
+    tiles_.relocate(moved);
     undo_.setClean();
     emit pathChanged();
 }
 
-TilePicture ListDocument::programPictureOf(const QString &word) const
+TileFile ListDocument::fileOf(const WordFolders &folders, const WordFileKind &kind,
+                              const QString &word) const
 {
-    const QString file = pictureFileFor({{}, programFolder_}, word);
+    const QString file = wordFileFor(folders, kind, word);
     if (file.isEmpty())
         return {};
-    return {TilePicture::Source::Program, file};
+    const QString programFiles = QDir(programFolder_).filePath(QString::fromLatin1(kind.folder));
+    const bool own = QFileInfo(QFileInfo(file).absolutePath()) == QFileInfo(programFiles);
+    return {own ? TileFile::Source::Program : TileFile::Source::File, file};
 }
 
+// A new word brings the program's own picture and recording of it, where it has them.
 QString ListDocument::addWord(const QString &typed)
 {
     const QString word = typed.trimmed();
     if (QString refusal = newWordRefusal(word, tiles_.words()); !refusal.isEmpty())
         return refusal;
-    undo_.push(new AddWordCommand(tiles_, tiles_.rowCount(), {word, programPictureOf(word)}));
+    undo_.push(new AddWordCommand(tiles_, tiles_.rowCount(),
+                                  {word, fileOf({{}, programFolder_}, kPictureFiles, word),
+                                   fileOf({{}, programFolder_}, kRecordingFiles, word)}));
     return {};
 }
 
@@ -103,7 +107,7 @@ void ListDocument::removeWord(int row)
     undo_.push(new RemoveWordCommand(tiles_, row));
 }
 
-void ListDocument::setPicture(int row, const TilePicture &picture)
+void ListDocument::setFile(int row, WordTile::FileKind kind, const TileFile &file)
 {
-    undo_.push(new SetPictureCommand(tiles_, row, picture));
+    undo_.push(new SetFileCommand(tiles_, row, kind, file));
 }

@@ -2,12 +2,17 @@
 #include "ListSaving.h"
 
 #include "SavedPicture.h"
+#include "core/WordChecks.h"
+#include "core/WordListStore.h"
+#include "platform/WordFiles.h"
 #include "platform/dialogs/Dialogs.h"
-#include "platform/pictures/PictureFiles.h"
+#include "platform/voice/RecordingShape.h"
+#include "platform/voice/WavFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <chrono>
 #include <future>
 
@@ -44,7 +49,7 @@ QString writeWhole(const QString &path, const QByteArray &bytes)
 struct PictureJob
 {
     QString target;
-    TilePicture picture;
+    TileFile picture;
     QString word;
     QString standing; // the picture file the games would take for the word now, if any
 };
@@ -53,6 +58,151 @@ bool sameBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     return file.size() == bytes.size() && file.open(QIODevice::ReadOnly) && file.readAll() == bytes;
+}
+
+bool writtenHere(const QString &path, WordTile::FileKind kind)
+{
+    return kind == WordTile::FileKind::Picture ? isPictureWrittenHere(path)
+                                               : readWavFile(path).ours;
+}
+
+// Whether the file the games would take for the word now may be replaced by `bytes`: when it is
+// one of this editor's own under the name it writes, without a question; a file of the teacher's
+// only when she says so.
+enum class Standing
+{
+    Replace,
+    Skip,
+};
+
+Standing settleStanding(const QString &standing, const QString &target, const QByteArray &bytes,
+                        WordTile::FileKind kind, const QString &word, Dialogs &dialogs,
+                        QWidget *parent)
+{
+    if (standing.isEmpty())
+        return Standing::Replace;
+    if (standing == target) {
+        // Written by an earlier save of this very file, one that failed further on.
+        if (sameBytes(standing, bytes))
+            return Standing::Skip;
+        if (writtenHere(standing, kind))
+            return Standing::Replace;
+    }
+    const QString question =
+        kind == WordTile::FileKind::Picture
+            ? QStringLiteral("Nella cartella della lista c'è già un'immagine per «%1» (%2). "
+                             "Sostituirla?")
+            : QStringLiteral("Nella cartella della lista c'è già una voce per «%1» (%2). "
+                             "Sostituirla?");
+    return dialogs.question(parent, question.arg(word, QFileInfo(standing).fileName()))
+               ? Standing::Replace
+               : Standing::Skip;
+}
+
+// The words of the other lists in the folder: their files stay, whatever this list does.
+QSet<QString> wordsOfOtherLists(const QString &folder, const QString &listPath)
+{
+    QSet<QString> words;
+    const QFileInfoList lists =
+        QDir(folder).entryInfoList({QStringLiteral("*.txt"), QStringLiteral("*.csv")}, QDir::Files);
+    for (const QFileInfo &list : lists) {
+        if (list == QFileInfo(listPath))
+            continue;
+        WordListStore store;
+        if (!store.loadWordList(list.absoluteFilePath()).loaded())
+            continue;
+        for (const QString &word : store.distinctWords())
+            words.insert(wordKey(word));
+    }
+    return words;
+}
+
+// Takes away the files this editor wrote for words the list no longer has, under exactly the
+// names it writes, keeping a copy of each in `keptFolder` for the session's undo. A file that
+// cannot be taken away stays: the list is saved all the same.
+QHash<QString, QString> removeFilesOfGoneWords(const QString &listPath,
+                                               const QList<WordTile> &tiles,
+                                               const QStringList &savedWords,
+                                               const QString &keptFolder)
+{
+    QSet<QString> kept;
+    for (const WordTile &tile : tiles)
+        kept.insert(wordKey(tile.word));
+    QStringList gone;
+    for (const QString &word : savedWords) {
+        if (!kept.contains(wordKey(word)))
+            gone << word;
+    }
+    QHash<QString, QString> moved;
+    if (gone.isEmpty())
+        return moved;
+    const QString folder = QFileInfo(listPath).absolutePath();
+    kept.unite(wordsOfOtherLists(folder, listPath));
+    for (const QString &word : gone) {
+        if (kept.contains(wordKey(word)))
+            continue;
+        for (const WordTile::FileKind kind :
+             {WordTile::FileKind::Picture, WordTile::FileKind::Recording}) {
+            const WordFileKind &files =
+                kind == WordTile::FileKind::Picture ? kPictureFiles : kRecordingFiles;
+            const QString file = QDir(folder).filePath(QStringLiteral("%1/%2%3").arg(
+                QLatin1String(files.folder), word, QLatin1String(files.endings.front())));
+            if (!QFileInfo(file).isFile() || !writtenHere(file, kind))
+                continue;
+            const QString copy =
+                QDir(keptFolder)
+                    .filePath(
+                        QStringLiteral("%1-%2").arg(moved.size()).arg(QFileInfo(file).fileName()));
+            if (QFile::copy(file, copy) && QFile::remove(file))
+                moved.insert(file, copy);
+        }
+    }
+    return moved;
+}
+
+// The recording of a tile as the list keeps it: PCM 16-bit mono at a kept rate.
+std::optional<QByteArray> recordingBytes(const TileFile &recording)
+{
+    const std::optional<Speech> sound = readRecording(recording.path);
+    if (!sound)
+        return std::nullopt;
+    return wavBytes(atKeptRate(*sound));
+}
+
+// The recordings, in `voce/` of `folder`; the failure in Italian, or empty.
+QString saveRecordings(const QString &folder, const QList<WordTile> &tiles, Dialogs &dialogs,
+                       QWidget *parent)
+{
+    const QString recordingFolder = QDir(folder).filePath(QStringLiteral("voce"));
+    const bool any = std::any_of(tiles.begin(), tiles.end(),
+                                 [](const WordTile &tile) { return tile.recording.isSet(); });
+    if (any && !QDir().mkpath(recordingFolder))
+        return QStringLiteral("Non riesco a creare la cartella «%1».")
+            .arg(QDir::toNativeSeparators(recordingFolder));
+    for (const WordTile &tile : tiles) {
+        if (!tile.recording.isSet())
+            continue;
+        const QString there = recordingFileFor({folder, folder}, tile.word);
+        if (!there.isEmpty() && QFileInfo(there) == QFileInfo(tile.recording.path))
+            continue;
+        const std::optional<QByteArray> wav = recordingBytes(tile.recording);
+        if (!wav)
+            return QStringLiteral("La voce di «%1» non si può più leggere (%2): la lista non è "
+                                  "stata salvata.")
+                .arg(tile.word, QFileInfo(tile.recording.path).fileName());
+        const QString target = QDir(recordingFolder).filePath(tile.word + QStringLiteral(".wav"));
+        if (settleStanding(there, target, *wav, WordTile::FileKind::Recording, tile.word, dialogs,
+                           parent) == Standing::Skip)
+            continue;
+        if (QString failure = writeWhole(target, *wav); !failure.isEmpty())
+            return failure;
+    }
+    return {};
+}
+
+SaveOutcome failedWith(const QString &failure)
+{
+    return {false, failure, {}};
 }
 
 } // namespace
@@ -65,14 +215,18 @@ QByteArray listFileBytes(const QStringList &words)
     return bytes;
 }
 
-SaveOutcome saveList(const QString &listPath, const QList<WordTile> &tiles, Dialogs &dialogs,
-                     QWidget *parent, const std::function<void(int done, int total)> &progress)
+SaveOutcome saveList(const ListToSave &list, Dialogs &dialogs, QWidget *parent,
+                     const std::function<void(int done, int total)> &progress)
 {
+    const QString &listPath = list.path;
+    const QList<WordTile> &tiles = list.tiles;
     const QString folder = QFileInfo(listPath).absolutePath();
     const QString pictureFolder = QDir(folder).filePath(QStringLiteral("jpg"));
     if (!QDir().mkpath(pictureFolder))
-        return {false, QStringLiteral("Non riesco a creare la cartella «%1».")
-                           .arg(QDir::toNativeSeparators(pictureFolder))};
+        return failedWith(QStringLiteral("Non riesco a creare la cartella «%1».")
+                              .arg(QDir::toNativeSeparators(pictureFolder)));
+    if (QString failure = saveRecordings(folder, tiles, dialogs, parent); !failure.isEmpty())
+        return failedWith(failure);
 
     QList<PictureJob> jobs;
     for (const WordTile &tile : tiles) {
@@ -98,23 +252,16 @@ SaveOutcome saveList(const QString &listPath, const QList<WordTile> &tiles, Dial
             const PictureJob &job = jobs[first + int(k)];
             const QImage picture = ready[k].get();
             if (picture.isNull())
-                return {false, QStringLiteral("L'immagine di «%1» non si può più leggere: la lista "
-                                              "non è stata salvata.")
-                                   .arg(job.word)};
+                return failedWith(
+                    QStringLiteral("L'immagine di «%1» non si può più leggere: la lista "
+                                   "non è stata salvata.")
+                        .arg(job.word));
             const QByteArray jpeg = jpegOf(picture);
-            if (!job.standing.isEmpty()) {
-                // Written by an earlier save of this very picture, one that failed further on.
-                if (job.standing == job.target && sameBytes(job.standing, jpeg))
-                    continue;
-                if (!dialogs.question(parent,
-                                      QStringLiteral("Nella cartella della lista c'è già "
-                                                     "un'immagine per «%1» (%2). "
-                                                     "Sostituirla?")
-                                          .arg(job.word, QFileInfo(job.standing).fileName())))
-                    continue;
-            }
+            if (settleStanding(job.standing, job.target, jpeg, WordTile::FileKind::Picture,
+                               job.word, dialogs, parent) == Standing::Skip)
+                continue;
             if (QString failure = writeWhole(job.target, jpeg); !failure.isEmpty())
-                return {false, failure};
+                return failedWith(failure);
         }
         progress(std::min(total, first + kPicturesAtOnce), total);
     }
@@ -123,6 +270,9 @@ SaveOutcome saveList(const QString &listPath, const QList<WordTile> &tiles, Dial
     for (const WordTile &tile : tiles)
         words << tile.word;
     if (QString failure = writeWhole(listPath, listFileBytes(words)); !failure.isEmpty())
-        return {false, failure};
-    return {true, {}};
+        return failedWith(failure);
+    SaveOutcome saved{true, {}, {}};
+    if (QFileInfo(list.savedFolder) == QFileInfo(folder))
+        saved.moved = removeFilesOfGoneWords(listPath, tiles, list.savedWords, list.keptFolder);
+    return saved;
 }

@@ -4,6 +4,7 @@
 #include "WordTile.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -19,11 +20,28 @@ struct SaveOutcome
 {
     bool saved = false;
     QString failure; // in Italian, for the teacher; empty when saved
+    // The files of words no longer in the list that the save took away, each with the copy kept
+    // for the session.
+    QHash<QString, QString> moved;
 };
 
-// Saves `tiles` as the list at `listPath` with their pictures in `jpg/` beside it: the pictures
-// first, then the list, each written whole or not at all, so that a failure leaves the list on the
-// disk as it was. A picture file already there that the list did not bring is replaced only when
-// the teacher says so. `progress` hears of each picture done.
-SaveOutcome saveList(const QString &listPath, const QList<WordTile> &tiles, Dialogs &dialogs,
-                     QWidget *parent, const std::function<void(int done, int total)> &progress);
+struct ListToSave
+{
+    QString path;
+    QList<WordTile> tiles;
+    // The folder the list was opened from or last saved to, with its words then.
+    QString savedFolder;
+    QStringList savedWords;
+    // Where the files taken away are kept until the session ends.
+    QString keptFolder;
+};
+
+// Saves the list's tiles at its path, with their pictures in `jpg/` and their recordings in
+// `voce/` beside it: the recordings and pictures first, then the list, each written whole or not
+// at all, so that a failure leaves the list on the disk as it was. A file already there that the
+// list did not bring is replaced only when the teacher says so, unless this editor wrote it under
+// that name. Saved in the folder it was saved to before, the list takes away the pictures and
+// recordings this editor wrote for the words it no longer has (renamed or removed), unless
+// another list in the folder has them. `progress` hears of each picture done.
+SaveOutcome saveList(const ListToSave &list, Dialogs &dialogs, QWidget *parent,
+                     const std::function<void(int done, int total)> &progress);

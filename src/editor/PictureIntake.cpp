@@ -87,7 +87,7 @@ void PictureIntake::takeFile(const QString &path, const QString &word)
                 emit refused(QStringLiteral("«%1» non è un'immagine che Zibaldo sa leggere.")
                                  .arg(QFileInfo(path).fileName()));
             else
-                emit pictureReady(word, {TilePicture::Source::File, path});
+                emit pictureReady(word, {TileFile::Source::File, path});
         });
 }
 

@@ -27,7 +27,7 @@ public:
     static bool bringsPicture(const QMimeData *mime);
 
 signals:
-    void pictureReady(const QString &word, const TilePicture &picture);
+    void pictureReady(const QString &word, const TileFile &picture);
     void refused(const QString &message);
 
 private:

@@ -5,12 +5,16 @@
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QImageWriter>
 #include <QPainter>
 
 namespace {
 
 constexpr int kLargestSide = 800;
 constexpr int kJpegQuality = 90;
+// The comment by which the editor knows the pictures it wrote itself.
+const QString kSoftwareKey = QStringLiteral("Software");
+const QString kSoftware = QStringLiteral("Zibaldo");
 
 } // namespace
 
@@ -23,11 +27,15 @@ QImage pictureForSaving(const QImage &image)
                              : image.size().scaled(kLargestSide, kLargestSide, Qt::KeepAspectRatio);
     QImage flat(fitted.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     flat.fill(Qt::white);
+    // In full colour first: an image from the clipboard may be in a palette, in grey or in 16
+    // bits a channel.
+    const QImage colour = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QPainter painter(&flat);
-    painter.drawImage(0, 0,
-                      image.size() == flat.size() ? image
-                                                  : image.scaled(flat.size(), Qt::IgnoreAspectRatio,
-                                                                 Qt::SmoothTransformation));
+    painter.drawImage(
+        0, 0,
+        colour.size() == flat.size()
+            ? colour
+            : colour.scaled(flat.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     return flat;
 }
 
@@ -46,6 +54,15 @@ QByteArray jpegOf(const QImage &picture)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "JPEG", kJpegQuality);
+    QImageWriter writer(&buffer, "JPEG");
+    writer.setQuality(kJpegQuality);
+    writer.setText(kSoftwareKey, kSoftware);
+    writer.write(picture);
     return bytes;
+}
+
+bool isPictureWrittenHere(const QString &path)
+{
+    QImageReader reader(path);
+    return reader.format() == "jpeg" && reader.text(kSoftwareKey) == kSoftware;
 }

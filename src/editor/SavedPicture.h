@@ -11,5 +11,7 @@ QImage pictureForSaving(const QImage &image);
 // Decoded scaled, as the games decode, so that a huge photo never takes the memory of its pixels.
 QImage pictureFileForSaving(const QString &path);
 
-// The JPEG file of a picture made ready for saving.
+// The JPEG file of a picture made ready for saving, marked in a comment as this program's.
 QByteArray jpegOf(const QImage &picture);
+// Whether the picture file at `path` is one that jpegOf() made.
+bool isPictureWrittenHere(const QString &path);

@@ -48,17 +48,20 @@ void RenameWordCommand::undo()
     model_.setWord(row_, before_);
 }
 
-SetPictureCommand::SetPictureCommand(WordTilesModel &model, int row, const TilePicture &picture)
-    : QUndoCommand(QStringLiteral("immagine di «%1»").arg(model.tile(row).word)), model_(model),
-      row_(row), before_(model.tile(row).picture), after_(picture)
+SetFileCommand::SetFileCommand(WordTilesModel &model, int row, WordTile::FileKind kind,
+                               const TileFile &file)
+    : QUndoCommand((kind == WordTile::FileKind::Picture ? QStringLiteral("immagine di «%1»")
+                                                        : QStringLiteral("voce di «%1»"))
+                       .arg(model.tile(row).word)),
+      model_(model), row_(row), kind_(kind), before_(model.tile(row).file(kind)), after_(file)
 {}
 
-void SetPictureCommand::redo()
+void SetFileCommand::redo()
 {
-    model_.setPicture(row_, after_);
+    model_.setFile(row_, kind_, after_);
 }
 
-void SetPictureCommand::undo()
+void SetFileCommand::undo()
 {
-    model_.setPicture(row_, before_);
+    model_.setFile(row_, kind_, before_);
 }

@@ -49,16 +49,18 @@ private:
     QString after_;
 };
 
-class SetPictureCommand : public QUndoCommand
+// A word's picture or recording given, replaced or taken away.
+class SetFileCommand : public QUndoCommand
 {
 public:
-    SetPictureCommand(WordTilesModel &model, int row, const TilePicture &picture);
+    SetFileCommand(WordTilesModel &model, int row, WordTile::FileKind kind, const TileFile &file);
     void redo() override;
     void undo() override;
 
 private:
     WordTilesModel &model_;
     int row_;
-    TilePicture before_;
-    TilePicture after_;
+    WordTile::FileKind kind_;
+    TileFile before_;
+    TileFile after_;
 };

@@ -9,7 +9,10 @@
 namespace {
 
 const QString kMissing = QStringLiteral("manca l'immagine");
+// The other games take longer words.
+const QString kTooLongForTheGrid = QStringLiteral("più di 10 lettere: non nel Crucipuzzle");
 const QColor kGround(0xE8, 0xE8, 0xE8);
+const QColor kMarkInk(0x20, 0x40, 0x90);
 
 // The picture whole, centred on the grey ground of the games' boxes.
 QPixmap framed(const QImage &image)
@@ -42,6 +45,28 @@ QPixmap placeholder(const QString &text)
     return pixmap;
 }
 
+// A loudspeaker sounding, in a white badge in the thumbnail's upper right corner: the word has
+// the teacher's voice.
+QPixmap withSpeakerMark(QPixmap pixmap)
+{
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF badge(pixmap.width() - 42, 4, 38, 30);
+    painter.setPen(QPen(kMarkInk, 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(badge, 6, 6);
+    painter.setBrush(kMarkInk);
+    painter.setPen(Qt::NoPen);
+    const QPointF at = badge.topLeft();
+    painter.drawPolygon(QPolygonF{at + QPointF(6, 11), at + QPointF(11, 11), at + QPointF(18, 5),
+                                  at + QPointF(18, 25), at + QPointF(11, 19), at + QPointF(6, 19)});
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kMarkInk, 2, Qt::SolidLine, Qt::RoundCap));
+    painter.drawArc(QRectF(at + QPointF(14, 9), QSizeF(8, 12)), -60 * 16, 120 * 16);
+    painter.drawArc(QRectF(at + QPointF(14, 5), QSizeF(16, 20)), -60 * 16, 120 * 16);
+    return pixmap;
+}
+
 } // namespace
 
 WordTilesModel::WordTilesModel(QObject *parent) : QAbstractListModel(parent) {}
@@ -56,18 +81,20 @@ QStringList WordTilesModel::remarksOn(const WordTile &tile)
     QStringList remarks;
     if (!tile.picture.isSet())
         remarks << kMissing;
-    else if (tile.picture.source == TilePicture::Source::Program)
+    else if (tile.picture.source == TileFile::Source::Program)
         remarks << QStringLiteral("immagine di Zibaldo");
     if (!fitsOnBoard(tile.word))
-        remarks << QStringLiteral("più di 10 lettere: solo nel Memory");
+        remarks << kTooLongForTheGrid;
     return remarks;
 }
 
 QString WordTilesModel::spokenName(const WordTile &tile)
 {
-    QStringList parts{tile.word, tile.picture.isSet() ? QStringLiteral("con immagine") : kMissing};
+    QStringList parts{tile.word, tile.picture.isSet() ? QStringLiteral("con immagine") : kMissing,
+                      tile.recording.isSet() ? QStringLiteral("con voce")
+                                             : QStringLiteral("senza voce")};
     if (!fitsOnBoard(tile.word))
-        parts << QStringLiteral("più di 10 lettere: solo nel Memory");
+        parts << kTooLongForTheGrid;
     return parts.join(QStringLiteral(", "));
 }
 
@@ -88,7 +115,8 @@ QVariant WordTilesModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return tile.word;
     case Qt::DecorationRole:
-        return thumbnailOf(index.row());
+        return tile.recording.isSet() ? withSpeakerMark(thumbnailOf(index.row()))
+                                      : thumbnailOf(index.row());
     case Qt::AccessibleTextRole:
     case Qt::ToolTipRole:
         return spokenName(tile);
@@ -118,16 +146,16 @@ QStringList WordTilesModel::words() const
     return words;
 }
 
-int WordTilesModel::withoutPictureCount() const
+int WordTilesModel::withoutCount(WordTile::FileKind kind) const
 {
     return int(std::count_if(tiles_.cbegin(), tiles_.cend(),
-                             [](const WordTile &tile) { return !tile.picture.isSet(); }));
+                             [kind](const WordTile &tile) { return !tile.file(kind).isSet(); }));
 }
 
 void WordTilesModel::insertTile(int row, const WordTile &tile)
 {
     beginInsertRows({}, row, row);
-    tiles_.insert(row, tile);
+    tiles_.insert(row, relocated(tile));
     endInsertRows();
 }
 
@@ -145,9 +173,10 @@ void WordTilesModel::setWord(int row, const QString &word)
     emit dataChanged(index(row), index(row));
 }
 
-void WordTilesModel::setPicture(int row, const TilePicture &picture)
+void WordTilesModel::setFile(int row, WordTile::FileKind kind, const TileFile &file)
 {
-    tiles_[row].picture = picture;
+    tiles_[row].file(kind) = file;
+    tiles_[row] = relocated(tiles_[row]);
     emit dataChanged(index(row), index(row));
 }
 
@@ -156,12 +185,35 @@ void WordTilesModel::resetTiles(const QList<WordTile> &tiles)
     beginResetModel();
     tiles_ = tiles;
     thumbnails_.clear();
+    moved_.clear();
     endResetModel();
+}
+
+void WordTilesModel::relocate(const QHash<QString, QString> &moved)
+{
+    moved_.insert(moved);
+    for (int row = 0; row < rowCount(); ++row) {
+        const WordTile tile = relocated(tiles_.at(row));
+        if (tile.picture.path != tiles_.at(row).picture.path ||
+            tile.recording.path != tiles_.at(row).recording.path) {
+            tiles_[row] = tile;
+            emit dataChanged(index(row), index(row));
+        }
+    }
+}
+
+WordTile WordTilesModel::relocated(WordTile tile) const
+{
+    for (TileFile *file : {&tile.picture, &tile.recording}) {
+        if (file->isSet())
+            file->path = moved_.value(file->path, file->path);
+    }
+    return tile;
 }
 
 QPixmap WordTilesModel::thumbnailOf(int row) const
 {
-    const TilePicture &picture = tiles_.at(row).picture;
+    const TileFile &picture = tiles_.at(row).picture;
     if (!picture.isSet())
         return placeholder(kMissing);
     const QString key = picture.path;

@@ -10,8 +10,9 @@
 #include <QSet>
 #include <QSize>
 
-// The words of the list being made, each with its picture, as tiles: a thumbnail over the word and
-// what a game will make of it. Thumbnails are made when a tile is first shown, off the window's
+// The words of the list being made, each with its picture and recording, as tiles: a thumbnail
+// over the word and what a game will make of it, with a loudspeaker where the teacher's voice
+// says it. Thumbnails are made when a tile is first shown, off the window's
 // thread for picture files, and kept. Renaming in place asks through renameAsked(), so that the
 // change goes through the undo stack like every other.
 class WordTilesModel : public QAbstractListModel
@@ -31,13 +32,17 @@ public:
     const WordTile &tile(int row) const { return tiles_.at(row); }
     const QList<WordTile> &tiles() const { return tiles_; }
     QStringList words() const;
-    int withoutPictureCount() const;
+    // How many words have no picture, or no recording.
+    int withoutCount(WordTile::FileKind kind) const;
 
     void insertTile(int row, const WordTile &tile);
     WordTile takeTile(int row);
     void setWord(int row, const QString &word);
-    void setPicture(int row, const TilePicture &picture);
+    void setFile(int row, WordTile::FileKind kind, const TileFile &file);
     void resetTiles(const QList<WordTile> &tiles);
+    // Files a save took away from the list's folder and kept elsewhere for the session, by their
+    // old path: the tiles, and those that undo brings back, read them where they are now.
+    void relocate(const QHash<QString, QString> &moved);
 
     // The picture of a tile and the remarks on it, as its text and a screen reader say them.
     static QStringList remarksOn(const WordTile &tile);
@@ -48,10 +53,12 @@ signals:
 
 private:
     QPixmap thumbnailOf(int row) const;
+    WordTile relocated(WordTile tile) const;
     void thumbnailDecoded(const QString &path, const QImage &image);
 
     QList<WordTile> tiles_;
     // By picture file.
     mutable QHash<QString, QPixmap> thumbnails_;
     mutable QSet<QString> decoding_;
+    QHash<QString, QString> moved_;
 };

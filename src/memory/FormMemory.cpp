@@ -3,6 +3,7 @@
 
 #include "MemoryLayout.h"
 #include "MemoryRequirements.h"
+#include "MemorySheet.h"
 #include "core/LetterText.h"
 #include "platform/Services.h"
 #include "platform/accessibility/Accessibility.h"
@@ -14,7 +15,6 @@
 #include "platform/dialogs/Dialogs.h"
 #include "platform/pictures/PictureBox.h"
 #include "platform/voice/VoiceSwitch.h"
-#include "worksheets/MemorySheet.h"
 
 #include <QTimer>
 

@@ -3,8 +3,8 @@
 
 #include "MemoryGame.h"
 #include "MemoryView.h"
+#include "gameframe/GameWindow.h"
 #include "platform/accessibility/GridFocus.h"
-#include "platform/design/GameWindow.h"
 
 #include <array>
 

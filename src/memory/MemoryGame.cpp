@@ -73,7 +73,7 @@ void MemoryGame::coverClicked(int card)
     // up, not when the pause settles it: the child hears it while looking at both cards.
     const bool pairFound = state_.firstTurned && isPair(state_.firstCard, card);
     if (!isPictureCard(card) || pairFound)
-        voice_.say(words_[std::size_t(slotOf(card))]);
+        voice_.sayWord(words_[std::size_t(slotOf(card))]);
     if (!state_.firstTurned) {
         state_.firstTurned = true;
         state_.firstCard = qint16(card);

@@ -19,8 +19,8 @@ FormMenu::FormMenu(Services &services, QWidget *parent)
     const auto onClick = [this](const char *button, auto command) {
         connect(surface()->button(button), &QPushButton::clicked, this, command);
     };
-    onClick(kMenuWordSearch, &FormMenu::wordSearchChosen);
-    onClick(kMenuMemory, &FormMenu::memoryChosen);
+    for (const MenuGame &game : kMenuGames)
+        onClick(game.button, [this, game] { emit gameChosen(game.game); });
     onClick(kMenuPrepareList, [this] { emit listEditorChosen({}); });
     onClick(kMenuInformation, &FormMenu::showInformation);
     onClick(kMenuLoadList, &FormMenu::loadOtherList);

@@ -2,10 +2,11 @@
 #pragma once
 
 #include "core/WordListStore.h"
-#include "platform/pictures/PictureFiles.h"
+#include "platform/WordFiles.h"
 
 #include <QString>
 
+class AudioModule;
 class ClassChoices;
 class Dialogs;
 class RandomSource;
@@ -24,10 +25,18 @@ struct Services
     ClassChoices &choices;
     // Where the list dialog opens once a list has been chosen: the folder last used.
     QString chosenListFolder;
+    // The microphone, the sound output and the decoders of sound files, for the list editor;
+    // none where the program has no sound at all.
+    AudioModule *audio = nullptr;
 
     // The picture of a word: beside the list in use, else among the program's own.
     QString pictureFor(const QString &word) const
     {
         return pictureFileFor({words.listFolder(), programFolder}, word);
+    }
+    // The teacher's recording of a word, found as its picture is.
+    QString recordingFor(const QString &word) const
+    {
+        return recordingFileFor({words.listFolder(), programFolder}, word);
     }
 };

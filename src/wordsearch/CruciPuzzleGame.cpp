@@ -40,7 +40,7 @@ bool CruciPuzzleGame::showsPicture(int slot) const
 void CruciPuzzleGame::pictureClicked(int slot)
 {
     if (showsPicture(slot))
-        voice_.say(board_.laidWord(slot)->word);
+        voice_.sayWord(board_.laidWord(slot)->word);
 }
 
 CruciPuzzleGame::ClickOutcome CruciPuzzleGame::click(int cell)
@@ -69,7 +69,7 @@ CruciPuzzleGame::ClickOutcome CruciPuzzleGame::click(int cell)
     lastFoundSlot_ = slot;
     lastFoundWord_ = board_.laidWord(slot)->word;
     if (wordsFound_ != int(board_.laidWords.size())) {
-        voice_.say(lastFoundWord_);
+        voice_.sayWord(lastFoundWord_);
         return ClickOutcome::WordFound;
     }
     // The praise would cut the last word short at once: it stands for both.

@@ -2,6 +2,7 @@
 #include "FormCruciPuzzle.h"
 
 #include "WordSearchLayout.h"
+#include "WordSearchSheet.h"
 #include "core/LetterText.h"
 #include "core/NumberText.h"
 #include "platform/Services.h"
@@ -12,7 +13,6 @@
 #include "platform/design/PraiseBanner.h"
 #include "platform/pictures/PictureBox.h"
 #include "platform/voice/VoiceSwitch.h"
-#include "worksheets/WordSearchSheet.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "CruciPuzzleGame.h"
+#include "gameframe/GameWindow.h"
 #include "platform/accessibility/GridFocus.h"
-#include "platform/design/GameWindow.h"
 
 class Announcer;
 class DesignLabel;

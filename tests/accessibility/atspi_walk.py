@@ -2,28 +2,33 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program named on the command line with its accessibility bridge on and, as a screen
 # reader would, reads each of its windows from the screen readers' bus and acts through it: the
-# title, the menu, the word search with its letter table, the memory game with its cards, and the
-# way out. Prints the word search as the bus shows it. Needs a display and a session bus.
+# title, the menu, the word search with its letter table, the memory game with its cards,
+# "Componi la parola" typed on its screen's keyboard, and the way out. Prints the word search as
+# the bus shows it. Needs a display and a session bus. Every step waits for what it needs (the
+# bus's name owned, a node present, a window holding the keyboard) up to a deadline that a loaded
+# machine still meets, never for a fixed time.
 import os
 import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import Gio, GLib
 
-MENU_BUTTONS = ["Crucipuzzle", "Memory", "Prepara una lista", "Carica altra lista di parole", "Informazioni", "Esci"]
-
-program = subprocess.Popen(
-    [sys.argv[1]], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+MENU_BUTTONS = ["Crucipuzzle", "Memory", "Componi la parola", "Prepara una lista",
+                "Carica altra lista di parole", "Informazioni", "Esci"]
+DEADLINE = 60
+program = None
 
 
 def fail(message):
     print("FAIL: " + message)
-    program.kill()
+    if program:
+        program.kill()
     sys.exit(1)
 
 
-def wait_for(what, find, seconds=15):
+def wait_for(what, find, seconds=DEADLINE):
     end = time.time() + seconds
     while time.time() < end:
         found = find()
@@ -31,6 +36,21 @@ def wait_for(what, find, seconds=15):
             return found
         time.sleep(0.05)
     fail(what)
+
+
+def name_owned(name):
+    bus = Gio.bus_get_sync(Gio.BusType.SESSION, None)
+    reply = bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                          "NameHasOwner", GLib.Variant("(s)", (name,)), None,
+                          Gio.DBusCallFlags.NONE, -1, None)
+    return reply.unpack()[0]
+
+
+# The first call starts the screen readers' bus; the program joins it once it is there.
+pyatspi.Registry.getDesktop(0)
+wait_for("the accessibility bus has no owner", lambda: name_owned("org.a11y.Bus"))
+program = subprocess.Popen(
+    [sys.argv[1]], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
 
 
 def children(node):
@@ -61,17 +81,23 @@ def application():
     return None
 
 
+def showing(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+# A window shown and holding the keyboard, where the keys pressed next go.
 def showing_frame(title):
     def look():
         app = application()
         if not app:
             return None
         for frame in children(app):
+            state = frame.getState()
             if (frame.getRole() == pyatspi.ROLE_FRAME and frame.name == title and
-                    frame.getState().contains(pyatspi.STATE_SHOWING)):
+                    state.contains(pyatspi.STATE_SHOWING) and state.contains(pyatspi.STATE_ACTIVE)):
                 return frame
         return None
-    return wait_for("no window named %r on the bus" % title, look)
+    return wait_for("no window named %r holding the keyboard on the bus" % title, look)
 
 
 def press(node):
@@ -88,10 +114,16 @@ def key(name):
 
 
 def answer_yes():
-    # A question box takes the keyboard; Yes is its default.
-    wait_for("no question box", lambda: find(application(), pyatspi.ROLE_DIALOG) or
-             find(application(), pyatspi.ROLE_ALERT))
-    time.sleep(0.3)
+    # A question box takes the keyboard, on Yes, its default.
+    def focused_box():
+        for role in (pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT):
+            box = find(application(), role)
+            if box and box.getState().contains(pyatspi.STATE_ACTIVE):
+                for button in find_all(box, pyatspi.ROLE_PUSH_BUTTON):
+                    if button.getState().contains(pyatspi.STATE_FOCUSED):
+                        return box
+        return None
+    wait_for("no question box holding the keyboard", focused_box)
     key("Return")
 
 
@@ -206,12 +238,46 @@ print("turned the cards %r: said %r" % (turned, said))
 key("Escape")
 answer_yes()
 menu = showing_frame("Zibaldo – Menù")
+press(find(menu, pyatspi.ROLE_PUSH_BUTTON, "Componi la parola"))
+
+# "Componi la parola" at its default level: the picture named by its word, a box for each of its
+# letters, empty until a key of the screen's keyboard is pressed. The word typed with its last
+# letter wrong is checked and marked; the screen's Backspace and the right letter compose it.
+compose = showing_frame("Zibaldo – Componi la parola")
+word = wait_for("the picture is not named by its word", lambda: next(
+    (p.name for p in find_all(compose, pyatspi.ROLE_IMAGE) if showing(p) and p.name), None))
+letters = [c for c in word if c.isalpha()]
+boxes = [b for b in find_all(compose, pyatspi.ROLE_LABEL) if showing(b) and b.name == "vuota"]
+if len(boxes) != len(letters):
+    fail("%r has %d empty boxes" % (word, len(boxes)))
+keys = {k.name: k for k in find_all(compose, pyatspi.ROLE_PUSH_BUTTON) if showing(k)}
+missing = [k for k in list("ABCDEFGHIJKLMNOPQRSTUVWXYZÀÈÉÌÒÙ") + ["Cancella", "Ascolta"]
+           if k not in keys]
+if missing:
+    fail("the keyboard has no keys %r" % missing)
+wrong = "X" if letters[-1].upper() != "X" else "Y"
+for letter in [c.upper() for c in letters[:-1]] + [wrong]:
+    press(keys[letter])
+said = wait_for("a wrong word was not said", notification_saying(
+    lambda text: text == "Sbagliato: 1 lettera da correggere"))
+if boxes[0].name != letters[0].upper():
+    fail("the first box reads %r" % boxes[0].name)
+press(keys["Cancella"])
+press(keys[letters[-1].upper()])
+done = wait_for("the word composed was not said", notification_saying(
+    lambda text: text.startswith("Parola completata: " + word)))
+print("composed %r: said %r, then %r" % (word, said, done))
+
+key("Escape")
+answer_yes()
+menu = showing_frame("Zibaldo – Menù")
 press(find(menu, pyatspi.ROLE_PUSH_BUTTON, "Esci"))
 answer_yes()
 try:
-    status = program.wait(timeout=10)
+    status = program.wait(timeout=DEADLINE)
 except subprocess.TimeoutExpired:
     fail("the program did not end")
 if status != 0:
     fail("the program ended with status %d" % status)
-print("title, menu, word search, memory and exit read and played through the bus: ok")
+print("title, menu, word search, memory, Componi la parola and exit read and played through the "
+      "bus: ok")

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Navigator.h"
 
+#include "compose/ComposeRequirements.h"
 #include "core/ClassChoices.h"
 #include "core/WordListStore.h"
 #include "editor/FormPreparaLista.h"
@@ -258,7 +259,7 @@ TEST_F(NavigatorTest, TheWholeProgramIsPlayedFromTheKeyboardAlone)
     ASSERT_TRUE(onlyWindow<FormMenu>());
 
     // The information box, then another list, with its pictures: "Informazioni" two stops on,
-    // the list three further, past "Memory" and "Prepara una lista".
+    // the list four further, past "Memory", "Componi la parola" and "Prepara una lista".
     type(Qt::Key_Tab, Qt::NoModifier, 2);
     type(Qt::Key_Return);
     const QString list = program.filePath(QStringLiteral("sole.txt"));
@@ -267,7 +268,7 @@ TEST_F(NavigatorTest, TheWholeProgramIsPlayedFromTheKeyboardAlone)
     writeFile(program.filePath("jpg/sole.jpg"), "");
     writeFile(program.filePath("jpg/luna.jpg"), "");
     dialogs.fileNames = {list};
-    type(Qt::Key_Tab, Qt::NoModifier, 3);
+    type(Qt::Key_Tab, Qt::NoModifier, 4);
     type(Qt::Key_Space);
     EXPECT_EQ(words.wordCount(), 2);
 
@@ -298,10 +299,12 @@ TEST_F(NavigatorTest, AGameTheListIsTooPoorForIsRefusedAndTheMenuStays)
     loadWords(words, {"precipitevolissimevolmente"});
     press(menu, "Command13");
     press(menu, "Command15");
-    ASSERT_EQ(dialogs.shown.size(), 2u);
+    press(menu, "Command17");
+    ASSERT_EQ(dialogs.shown.size(), 3u);
     EXPECT_EQ(dialogs.shown[0].text, wordSearchRefusal(words));
     EXPECT_EQ(dialogs.shown[1].text, memoryRefusal(words, Level::Hard));
     EXPECT_EQ(dialogs.shown[1].kind, ScriptedDialogs::Kind::Critical);
+    EXPECT_EQ(dialogs.shown[2].text, composeRefusal(words, Level::Hard));
     EXPECT_EQ(onlyWindow<FormMenu>(), menu);
     EXPECT_EQ(random.used(), random.scripted());
 }

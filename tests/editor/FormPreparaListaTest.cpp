@@ -11,15 +11,19 @@
 #include "platform/pictures/PictureBox.h"
 #include "platform/pictures/PictureLoader.h"
 #include "platform/voice/VoiceSwitch.h"
+#include "platform/voice/WavFile.h"
 #include "support/Files.h"
 #include "support/Pictures.h"
 #include "support/RecordedVoice.h"
+#include "support/ScriptedAudio.h"
 #include "support/ScriptedDialogs.h"
+#include "support/Tones.h"
 #include "support/Windows.h"
 #include "wordsearch/FormCruciPuzzle.h"
 
 #include <QAccessible>
 #include <QAction>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
@@ -57,6 +61,7 @@ protected:
     {
         choices.setLevel(Game::Memory, Level::Easy);
         choices.setLevel(Game::WordSearch, Level::Easy);
+        services.audio = &audio;
     }
     void TearDown() override { discardWindows(); }
 
@@ -94,12 +99,41 @@ protected:
         form->findChild<QPushButton *>(QStringLiteral("ScegliImmagine"))->click();
     }
     QString selectedWord() const { return tiles()->currentIndex().data(Qt::EditRole).toString(); }
+    QAction *action(const char *name) const
+    {
+        return form->findChild<QAction *>(QString::fromLatin1(name));
+    }
+    QString spokenName(int row) const
+    {
+        return QAccessible::queryAccessibleInterface(tiles())->child(row)->text(QAccessible::Name);
+    }
+    QString summary() const
+    {
+        return form->findChild<QLabel *>(QStringLiteral("Riepilogo"))->text();
+    }
+    // Records the selected word from the scripted microphone, which stops by itself.
+    void record()
+    {
+        command("RegistraVoce");
+        ASSERT_EQ(action("RegistraVoce")->text(), QStringLiteral("Ferma la registrazione"));
+        EXPECT_TRUE(form->findChild<QWidget *>(QStringLiteral("LivelloMicrofono"))->isVisible());
+        ASSERT_TRUE(QTest::qWaitFor([this] {
+            return action("RegistraVoce")->text() == QStringLiteral("Registra la voce");
+        }));
+    }
+    void chooseSound(const QString &file)
+    {
+        dialogs.fileNames = {file};
+        command("ScegliFileAudio");
+        QCoreApplication::processEvents();
+    }
 
     QTemporaryDir documents;
     ProgramRandom random{7};
     ScriptedDialogs dialogs;
     RecordedVoice recorded;
     SwitchableVoice voice{recorded};
+    ScriptedAudio audio;
     ClassChoices choices;
     WordListStore words;
     Services services{words, random, dialogs, QStringLiteral(ZIBALDO_DATA_DIR), voice, choices, {}};
@@ -118,12 +152,14 @@ TEST_F(FormPreparaListaTest, WordsAreAddedRefusedRenamedRemovedAndEveryChangeUnd
     EXPECT_TRUE(field()->text().isEmpty());
     EXPECT_EQ(selectedWord(), QStringLiteral("zaino"));
     // The program has a cat, and no rucksack.
-    EXPECT_EQ(model().tile(0).picture.source, TilePicture::Source::Program);
+    EXPECT_EQ(model().tile(0).picture.source, TileFile::Source::Program);
     QAccessibleInterface *list = QAccessible::queryAccessibleInterface(tiles());
     ASSERT_TRUE(list);
     ASSERT_EQ(list->childCount(), 2);
-    EXPECT_EQ(list->child(0)->text(QAccessible::Name), QStringLiteral("gatto, con immagine"));
-    EXPECT_EQ(list->child(1)->text(QAccessible::Name), QStringLiteral("zaino, manca l'immagine"));
+    EXPECT_EQ(list->child(0)->text(QAccessible::Name),
+              QStringLiteral("gatto, con immagine, senza voce"));
+    EXPECT_EQ(list->child(1)->text(QAccessible::Name),
+              QStringLiteral("zaino, manca l'immagine, senza voce"));
     // Readable on a whiteboard, the menus too.
     EXPECT_GE(QFontInfo(field()->font()).pixelSize(), 20);
     EXPECT_GE(QFontInfo(form->findChild<QMenu *>(QStringLiteral("Lista"))->font()).pixelSize(), 20);
@@ -139,7 +175,7 @@ TEST_F(FormPreparaListaTest, WordsAreAddedRefusedRenamedRemovedAndEveryChangeUnd
     EXPECT_EQ(model().rowCount(), 3);
     type(QStringLiteral("ippopotamo marino"));
     EXPECT_EQ(model().index(3).data().toString(),
-              QStringLiteral("ippopotamo marino\npiù di 10 lettere: solo nel Memory"));
+              QStringLiteral("ippopotamo marino\npiù di 10 lettere: non nel Crucipuzzle"));
 
     // Renamed in place, the picture follows; a rename to a word already there is refused.
     model().setData(model().index(0), QStringLiteral("micio"), Qt::EditRole);
@@ -245,7 +281,7 @@ TEST_F(FormPreparaListaTest, PicturesDroppedOnATileAreItsOwn)
     pixels.fill(Qt::yellow);
     image.setImageData(pixels);
     drop(1, image);
-    EXPECT_EQ(model().tile(1).picture.source, TilePicture::Source::File);
+    EXPECT_EQ(model().tile(1).picture.source, TileFile::Source::File);
     EXPECT_EQ(QImage(model().tile(1).picture.path).pixelColor(10, 10), QColor(Qt::yellow));
     EXPECT_EQ(model().tile(0).picture.path, photo);
 }
@@ -282,7 +318,9 @@ TEST_F(FormPreparaListaTest, AListMadeHereIsSavedAndUsedWithEveryPicture)
         type(QString::fromUtf8(word));
     settle();
     EXPECT_EQ(form->findChild<QLabel *>(QStringLiteral("Riepilogo"))->text(),
-              QStringLiteral("6 parole · 0 senza immagine · Crucipuzzle: sì · Memory: sì"));
+              QStringLiteral(
+                  "6 parole · 0 senza immagine · 6 senza voce · Crucipuzzle: sì · Memory: sì · "
+                  "Componi: sì"));
 
     const QString list = photos.filePath("animali/animali.txt");
     dialogs.fileNames = {list};
@@ -336,7 +374,7 @@ TEST_F(FormPreparaListaTest, AFailedSaveKeepsTheOldListAndTheWork)
     writeFile(old, "cane\r\n");
     open(old);
     EXPECT_EQ(model().words(), QStringList{"cane"});
-    EXPECT_EQ(model().tile(0).picture.source, TilePicture::Source::Program);
+    EXPECT_EQ(model().tile(0).picture.source, TileFile::Source::Program);
 
     type(QStringLiteral("lavagna"));
     copyPicture();
@@ -372,6 +410,163 @@ TEST_F(FormPreparaListaTest, AFailedSaveKeepsTheOldListAndTheWork)
     type(QStringLiteral("lavagna"));
     command("Salva");
     EXPECT_EQ(dialogs.shown.back().kind, Kind::SaveFile);
+}
+
+// A two-colour palette picture, as a drawing program copies it: PNG bytes on the clipboard.
+TEST_F(FormPreparaListaTest, APalettePictureFromTheClipboardKeepsItsColours)
+{
+    open();
+    type(QStringLiteral("zucca"));
+    QImage drawing(1200, 900, QImage::Format_Mono);
+    drawing.setColorTable({qRgb(255, 140, 0), qRgb(255, 255, 255)});
+    drawing.fill(0u);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(drawing.save(&buffer, "PNG"));
+    auto *copied = new QMimeData;
+    copied->setData(QStringLiteral("image/png"), png);
+    QGuiApplication::clipboard()->setMimeData(copied);
+    command("IncollaImmagine");
+    settle();
+    const QString list = QDir(documents.path()).filePath("zucche/zucche.txt");
+    dialogs.fileNames = {list};
+    command("Salva");
+    const QImage saved(QDir(documents.path()).filePath("zucche/jpg/zucca.jpg"));
+    ASSERT_FALSE(saved.isNull()) << status().toStdString();
+    for (const QPoint at : {QPoint(10, 10), QPoint(401, 300), QPoint(790, 590)}) {
+        const QColor colour = saved.pixelColor(at);
+        EXPECT_TRUE(colour.red() > 240 && std::abs(colour.green() - 140) < 12 && colour.blue() < 20)
+            << colour.name().toStdString();
+    }
+}
+
+// A voice of its own for a word: recorded, heard, deleted and brought back by undo, without the
+// mouse; with no microphone the editor says so.
+TEST_F(FormPreparaListaTest, AWordsVoiceIsRecordedHeardAndDeletedAndEveryChangeUndone)
+{
+    open();
+    type(QStringLiteral("gatto"));
+    command("RegistraVoce");
+    EXPECT_TRUE(status().startsWith(QStringLiteral("Nessun microfono"))) << status().toStdString();
+    EXPECT_FALSE(model().tile(0).recording.isSet());
+
+    // Half a second of room, a second of voice, half a second of room.
+    Speech heard = tone(0, 0.5, 48000);
+    const Speech said = tone(330, 1, 48000, 0.2);
+    heard.samples.insert(heard.samples.end(), said.samples.begin(), said.samples.end());
+    heard.samples.resize(heard.samples.size() + 24000);
+    audio.microphone = {asHeard(heard)};
+    record();
+    ASSERT_TRUE(model().tile(0).recording.isSet()) << status().toStdString();
+    EXPECT_EQ(status(), QStringLiteral("«gatto» ha la sua voce."));
+    EXPECT_EQ(spokenName(0), QStringLiteral("gatto, con immagine, con voce"));
+    EXPECT_TRUE(summary().contains(QStringLiteral("· 0 senza voce ·"))) << summary().toStdString();
+
+    QTest::keyClick(field(), Qt::Key_L, Qt::ControlModifier);
+    ASSERT_EQ(audio.out.played.size(), 1u);
+    const Speech &played = audio.out.played.front();
+    EXPECT_EQ(played.sampleRate, 48000);
+    EXPECT_NEAR(double(played.duration().count()), 1.1e6, 0.1e6); // the room cut off
+    EXPECT_NEAR(peakOf(played), 0.708, 0.02);
+
+    QTest::keyClick(field(), Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(model().tile(0).recording.isSet());
+    command("Annulla");
+    EXPECT_TRUE(model().tile(0).recording.isSet());
+    command("Annulla");
+    EXPECT_FALSE(model().tile(0).recording.isSet());
+    command("Ripeti");
+    EXPECT_TRUE(model().tile(0).recording.isSet());
+}
+
+// Recordings made elsewhere: a long WAV cut when the teacher says so, another kind of file through
+// the system's decoders, and files refused with a sentence naming them, leaving the word as it was.
+TEST_F(FormPreparaListaTest, ASoundFileIsTakenOrRefusedByName)
+{
+    open();
+    type(QStringLiteral("cane"));
+    const QDir folder(documents.path());
+    writeFile(folder.filePath("lunga.wav"), wavBytes(tone(440, 40, 22050)));
+    writeFile(folder.filePath("tagliata.wav"), wavBytes(tone(440, 1, 22050)).left(2000));
+    writeFile(folder.filePath("nota.txt"), "non sono un suono");
+
+    chooseSound(folder.filePath("tagliata.wav"));
+    EXPECT_EQ(status(), QStringLiteral("«tagliata.wav» è incompleto: il file è stato tagliato. "
+                                       "Copialo di nuovo e riprova."));
+    chooseSound(folder.filePath("nota.txt"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return status().contains(QStringLiteral("nota.txt")); }));
+    EXPECT_EQ(status(), QStringLiteral("«nota.txt» non è un file audio che questo computer sa "
+                                       "leggere: salvalo come file WAV e riprova."));
+    dialogs.answers = {false};
+    chooseSound(folder.filePath("lunga.wav"));
+    ASSERT_EQ(dialogs.shown.back().kind, Kind::Question);
+    EXPECT_EQ(dialogs.shown.back().text,
+              QStringLiteral("«lunga.wav» dura più di 30 secondi: per una parola ne bastano "
+                             "pochi. Tenere solo i primi 5 secondi?"));
+    EXPECT_FALSE(model().tile(0).recording.isSet());
+    EXPECT_EQ(form->document().undoStack().count(), 1); // the word alone
+
+    dialogs.answers = {true};
+    chooseSound(folder.filePath("lunga.wav"));
+    ASSERT_TRUE(model().tile(0).recording.isSet());
+    EXPECT_EQ(readRecording(model().tile(0).recording.path)->duration(), std::chrono::seconds(5));
+
+    // An OGG from another program, through the system's decoders.
+    audio.decoded = {{true, asHeard(tone(440, 1, 44100)), false}};
+    chooseSound(folder.filePath("nota.txt"));
+    EXPECT_TRUE(QTest::qWaitFor([this] { return form->document().undoStack().count() == 3; }));
+}
+
+// Saved with the list: the recordings in voce/, and the files the editor wrote for a word renamed
+// or removed go with the next save, while the teacher's own files stay.
+TEST_F(FormPreparaListaTest, SavingCarriesARenamedWordsFilesAndTakesAwayARemovedWordsOwn)
+{
+    const QDir folder(documents.path());
+    const QString list = folder.filePath("animali/animali.txt");
+    open();
+    for (const char *word : {"gatto", "topo", "cane"}) {
+        type(QString::fromLatin1(word));
+        audio.microphone = {asHeard(tone(440, 1, 48000))};
+        record();
+    }
+    dialogs.fileNames = {list};
+    command("Salva");
+    const QDir animali(folder.filePath("animali"));
+    for (const char *word : {"gatto", "topo", "cane"}) {
+        const WavReading saved =
+            readWavFile(animali.filePath(QStringLiteral("voce/%1.wav").arg(word)));
+        ASSERT_EQ(saved.status, WavReading::Status::Read) << word;
+        EXPECT_TRUE(saved.ours);
+        EXPECT_EQ(saved.sound.layout.sample, PcmLayout::Sample::Int16);
+        EXPECT_EQ(saved.sound.layout.channels, 1);
+        EXPECT_EQ(saved.sound.layout.sampleRate, 48000);
+    }
+    // The teacher's own recording under another name, and another list in the folder with "topo".
+    writeFile(animali.filePath("voce/Gatto vecchio.wav"), wavBytes(tone(440, 1, 22050)));
+    writeFile(animali.filePath("topi.txt"), "topo\r\n");
+
+    model().setData(model().index(0), QStringLiteral("micio"), Qt::EditRole);
+    tiles()->setCurrentIndex(model().index(2));
+    command("EliminaParola");
+    tiles()->setCurrentIndex(model().index(1));
+    command("EliminaParola");
+    command("Salva");
+    EXPECT_EQ(contents(list), QByteArray("\xEF\xBB\xBFmicio\r\n"));
+    QStringList left = QDir(animali.filePath("voce")).entryList(QDir::Files);
+    EXPECT_EQ(left, (QStringList{"Gatto vecchio.wav", "micio.wav", "topo.wav"}));
+    left = QDir(animali.filePath("jpg")).entryList(QDir::Files);
+    EXPECT_EQ(left, (QStringList{"micio.jpg", "topo.jpg"}));
+
+    // Undone after the save, the word has its files again, and saving puts them back.
+    for (int i = 0; i < 3; ++i)
+        command("Annulla");
+    ASSERT_EQ(model().words(), (QStringList{"gatto", "topo", "cane"}));
+    EXPECT_TRUE(readRecording(model().tile(2).recording.path).has_value());
+    command("Salva");
+    left = QDir(animali.filePath("voce")).entryList(QDir::Files);
+    EXPECT_EQ(left, (QStringList{"cane.wav", "Gatto vecchio.wav", "gatto.wav", "topo.wav"}));
+    EXPECT_TRUE(QImage(animali.filePath("jpg/cane.jpg")).size().isValid());
 }
 
 } // namespace

@@ -65,25 +65,35 @@ TEST_F(FormMenuTest, ButtonsStandInTheirColumnWithTheMenuCursorAndEsciHoldingThe
     EXPECT_EQ(form->surface()->palette().color(QPalette::Window), QColor(0xFF, 0xC0, 0xC0));
     EXPECT_EQ(button("Command13")->geometry(), QRect(128, 16, 225, 57));
     EXPECT_EQ(button("BottoneEsci")->geometry(), QRect(128, 368, 225, 81));
-    // As large as "Memory", centred between it and "Carica altra lista di parole".
-    EXPECT_EQ(button("Command16")->geometry(), QRect(128, 156, 225, 49));
-    EXPECT_EQ(button("Command16")->size(), button("Command15")->size());
-    EXPECT_EQ(button("Command16")->font(), button("Command15")->font());
-    EXPECT_EQ(button("Command16")->geometry().top() - button("Command15")->geometry().bottom(),
-              button("Command1")->geometry().top() - button("Command16")->geometry().bottom());
+    EXPECT_EQ(button("Command15")->geometry(), QRect(128, 80, 225, 49));
+    EXPECT_EQ(button("Command1")->geometry(), QRect(128, 232, 225, 49));
+    // "Componi la parola" and "Prepara una lista" share the band between "Memory" and "Carica
+    // altra lista di parole": as large as each other, in Memory's font, with even gaps.
+    const QRect compose = button("Command17")->geometry();
+    const QRect prepare = button("Command16")->geometry();
+    EXPECT_EQ(compose, QRect(128, 136, 225, 41));
+    EXPECT_EQ(prepare.size(), compose.size());
+    const int gap = compose.top() - button("Command15")->geometry().bottom();
+    EXPECT_GE(gap, 7);
+    EXPECT_EQ(prepare.top() - compose.bottom(), gap);
+    EXPECT_EQ(button("Command1")->geometry().top() - prepare.bottom(), gap);
+    for (const char *name : {"Command17", "Command16"}) {
+        EXPECT_EQ(button(name)->font(), button("Command15")->font()) << name;
+        EXPECT_TRUE(button(name)->rect().contains(button(name)->captionRect())) << name;
+    }
 
-    // Tab runs through Esci, Crucipuzzle, Informazioni, Memory, Prepara, Carica.
+    // Tab runs through Esci, Crucipuzzle, Informazioni, Memory, Componi, Prepara, Carica.
     QStringList order;
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < 7; ++i) {
         order << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    EXPECT_EQ(order, (QStringList{"BottoneEsci", "Command13", "Command14", "Command15", "Command16",
-                                  "Command1"}));
+    EXPECT_EQ(order, (QStringList{"BottoneEsci", "Command13", "Command14", "Command15", "Command17",
+                                  "Command16", "Command1"}));
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("BottoneEsci"));
 
-    for (const char *name :
-         {"Command13", "Command15", "Command16", "Command1", "Command14", "BottoneEsci"}) {
+    for (const char *name : {"Command13", "Command15", "Command17", "Command16", "Command1",
+                             "Command14", "BottoneEsci"}) {
         const QCursor cursor = button(name)->cursor();
         EXPECT_EQ(cursor.pixmap().size(), QSize(32, 32)) << name;
         EXPECT_EQ(cursor.hotSpot(), QPoint(3, 1)) << name;
@@ -117,12 +127,14 @@ TEST_F(FormMenuTest, EnterOrSpaceRightAfterOpeningAsksToEndAndOnlyYesEnds)
 TEST_F(FormMenuTest, TheGamesAreAskedFor)
 {
     open();
-    QSignalSpy wordSearch(form, &FormMenu::wordSearchChosen);
-    QSignalSpy memory(form, &FormMenu::memoryChosen);
+    QSignalSpy chosen(form, &FormMenu::gameChosen);
     click("Command13");
-    EXPECT_EQ(wordSearch.count(), 1);
     click("Command15");
-    EXPECT_EQ(memory.count(), 1);
+    click("Command17");
+    ASSERT_EQ(chosen.count(), 3);
+    EXPECT_EQ(chosen[0][0].value<Game>(), Game::WordSearch);
+    EXPECT_EQ(chosen[1][0].value<Game>(), Game::Memory);
+    EXPECT_EQ(chosen[2][0].value<Game>(), Game::Compose);
     EXPECT_TRUE(dialogs.shown.empty());
 }
 

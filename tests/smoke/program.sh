@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program under Xvfb, from its own folder. With its word list, the title window
-# fills the screen; a click on it opens the menu, where Enter asks to end the program and Enter
-# again answers Yes: the program ends with status 0. A list of more than 500 words is first
-# reported in a box. Without its list, the program shows its error and, once that is answered,
-# ends with a failure status instead of hanging. Started silent, with --senza-voce, it runs the same.
+# fills the screen; a click on it opens the menu, whose keyboard leads to "Componi la parola" and
+# Escape back; there Enter asks to end the program and Enter again answers Yes: the program ends
+# with status 0. A list of more than 500 words is first reported in a box. Without its list, the
+# program shows its error and, once that is answered, ends with a failure status instead of
+# hanging. Started silent, with --senza-voce, it runs the same. Every step waits for what it
+# needs (a window shown, filling the screen, holding the keyboard), never for a fixed time, up to
+# a deadline a loaded machine still meets.
 set -u
 program=$(realpath "$1")
 unset QT_QPA_PLATFORM
@@ -12,52 +15,77 @@ unset QT_QPA_PLATFORM
 # Runs inside the virtual display: $1 the program, $2 the scenario, then the program's options.
 # Exit status 99 is a failure of the scenario itself, any other the program's own.
 if [ "${IN_XVFB:-}" = 1 ]; then
+  # The games open at their default letters and levels, whatever this machine's users chose.
+  config=$(mktemp -d)
+  trap 'rm -rf "$config"' EXIT
+  export XDG_CONFIG_HOME=$config XDG_CONFIG_DIRS=$config/xdg
   cd "$(dirname "$1")" || exit 99
   "$1" "${@:3}" &
   pid=$!
   window=
   fail() { echo "$1"; kill "$pid" 2>/dev/null; exit 99; }
-  # Waits for a window of the program other than the one in $window, and makes it the one.
-  next_window() {
-    local previous=$window
-    for _ in $(seq 200); do
-      window=$(xdotool search --onlyvisible --class zibaldo 2>/dev/null | grep -vx "${previous:-none}" | tail -n 1)
-      [ -n "$window" ] && { sleep 0.5; return; }
+  # Runs "$@" every tenth of a second until it succeeds, for at most a minute.
+  until_true() {
+    for _ in $(seq 600); do
+      "$@" && return 0
+      kill -0 "$pid" 2>/dev/null || return 1
       sleep 0.1
     done
-    fail "$2"
+    return 1
+  }
+  # Without a window manager the program itself gives its new window the keyboard.
+  other_window() {
+    local id
+    for id in $(xdotool search --onlyvisible --class zibaldo 2>/dev/null); do
+      if [ "$id" != "$previous" ] && [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$wanted" ] &&
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ]; then
+        window=$id
+        return 0
+      fi
+    done
+    return 1
+  }
+  # Waits for a window of the program named $1, other than the one in $window, shown and holding
+  # the keyboard, and makes it the one; else fails saying $2.
+  next_window() {
+    local previous=$window wanted=$1
+    until_true other_window || fail "$2"
   }
   geometry() { xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}'; }
-  # To whichever window has the keyboard: the program must have given it to the new one.
-  press_return() { xdotool key Return; }
+  fills_screen() { [ "$(geometry)" = "1024x768" ]; }
   title_menu_and_exit() {
-    next_window "" "no title window appeared"
-    [ "$(geometry)" = "1024x768" ] || fail "the title window is $(geometry), not the 1024x768 screen"
+    next_window Zibaldo "no title window appeared"
+    until_true fills_screen || fail "the title window is $(geometry), not the 1024x768 screen"
     xdotool mousemove 512 700 click 1
-    next_window "" "the menu did not open"
-    [ "$(geometry)" = "1024x768" ] || fail "the menu is $(geometry), not the 1024x768 screen"
-    press_return
-    next_window "" "Enter on the menu did not ask to end the program"
-    press_return
+    next_window "Zibaldo – Menù" "the menu did not open"
+    until_true fills_screen || fail "the menu is $(geometry), not the 1024x768 screen"
+    # From "Esci", past "Crucipuzzle", "Informazioni" and "Memory".
+    xdotool key Tab Tab Tab Tab Return
+    next_window "Zibaldo – Componi la parola" "Componi la parola did not open from the menu"
+    until_true fills_screen || fail "Componi la parola is $(geometry), not the 1024x768 screen"
+    xdotool key Escape
+    next_window Zibaldo "Escape in the game did not ask to leave"
+    xdotool key Return
+    next_window "Zibaldo – Menù" "the menu did not come back from the game"
+    xdotool key Return
+    next_window Zibaldo "Enter on the menu did not ask to end the program"
+    xdotool key Return
   }
   case "$2" in
     whole-run)
       title_menu_and_exit ;;
     cut-list)
-      next_window "" "no window appeared"
-      [ "$(geometry)" != "1024x768" ] || fail "no message about the cut list before the title window"
-      press_return
-      window=
+      next_window Zibaldo "no window appeared"
+      ! fills_screen || fail "no message about the cut list before the title window"
+      xdotool key Return
       title_menu_and_exit ;;
     missing-list)
-      next_window "" "no error appeared"
-      press_return ;;
+      next_window Zibaldo "no error appeared"
+      xdotool key Return ;;
   esac
-  for _ in $(seq 100); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the program did not end"
+  ended() { ! kill -0 "$pid" 2>/dev/null; }
+  for _ in $(seq 600); do ended && break; sleep 0.1; done
+  ended || fail "the program did not end"
   wait "$pid"
   exit $?
 fi
@@ -89,4 +117,4 @@ status=$?
 if [ "$status" -eq 0 ] || [ "$status" -eq 99 ]; then
   echo "FAIL: without its word list the program ended with status $status"; exit 1
 fi
-echo "title, menu and exit, with and without voice; cut list; missing list: ok"
+echo "title, menu, Componi la parola and exit, with and without voice; cut list; missing list: ok"

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/WordFiles.h"
+
 #include <QBuffer>
 #include <QColor>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <QTransform>
 
 // Writes a JPEG of one colour, `width` x `height`.
@@ -42,4 +45,13 @@ inline QByteArray photoTaken(const QImage &upright, quint16 orientation)
     buffer.open(QIODevice::WriteOnly);
     stored.save(&buffer, "JPEG", 95);
     return withOrientation(jpeg, orientation);
+}
+
+// The program's own pictures of `words`, in order; an empty path where it has none.
+inline QStringList bundledPicturesOf(const QStringList &words)
+{
+    QStringList files;
+    for (const QString &word : words)
+        files << pictureFileFor({QString(), QStringLiteral(ZIBALDO_DATA_DIR)}, word);
+    return files;
 }

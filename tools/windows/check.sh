@@ -5,8 +5,9 @@
 # The installer, silent, must put the program, its shortcuts and its entry in the list of programs
 # in place. The installed zibaldo.exe must show its title window over the whole screen with its
 # three pictures; a click opens the menu, from which both games open and are left again; in
-# Memory a word card turned over must be heard on the sink, in the speech engine's voice; and the
-# program ends when asked. Where Windows has no audio output, the same card must be silent, with
+# Memory a word card turned over must be heard on the sink, in the speech engine's voice, and
+# with a teacher's recording in its voce/ folder, in that recording; and the program ends when
+# asked. Where Windows has no audio output, the same card must be silent, with
 # no message. The uninstaller, silent too, must then leave nothing of it.
 # Usage: tools/windows/check.sh Zibaldo-<version>-setup.exe [SCREENSHOT_FOLDER]
 set -euo pipefail
@@ -14,9 +15,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 width=1280 height=800
 # The pitch of the teacher's recordings the check puts in; speech has next to none of its share.
 tone=440
-# The teacher's recordings, voce/<word>.wav in the program's folder, are heard in place of the
-# engine once the program plays them: yes from then on.
-recordings=${ZIBALDO_CHECK_RECORDINGS:-no}
 
 if [ "${1:-}" = --in-xvfb ]; then
   setup=$2 shots=$3
@@ -169,11 +167,12 @@ if [ "${1:-}" = --in-xvfb ]; then
   end
   echo "program: spoke its words, ended when asked"
 
-  if [ "$recordings" = yes ]; then
-    echo "== the installed zibaldo.exe with a teacher's recording for every word"
-    # A pure tone for each word of the installed list (Windows-1252, words between commas or
-    # line ends, in optional quotes).
-    python3 - "$folder" "$tone" <<'WAVES'
+  # The teacher's recordings, voce/<word>.wav in the program's folder, are heard in place of the
+  # engine's voice.
+  echo "== the installed zibaldo.exe with a teacher's recording for every word"
+  # A pure tone for each word of the installed list (Windows-1252, words between commas or
+  # line ends, in optional quotes).
+  python3 - "$folder" "$tone" <<'WAVES'
 import math, os, struct, sys, wave
 folder, tone = sys.argv[1], float(sys.argv[2])
 text = open(os.path.join(folder, "listaparole.txt"), encoding="cp1252").read()
@@ -188,16 +187,15 @@ for word in filter(None, words):
         recording.setframerate(22050)
         recording.writeframes(samples)
 WAVES
-    start
-    window Zibaldo 60 >/dev/null
-    to_menu
-    to_memory
-    hear "$tone" tone 2
-    leave "Zibaldo – Memory"
-    end
-    rm -rf "$folder/voce"
-    echo "program: played the teacher's recordings"
-  fi
+  start
+  window Zibaldo 60 >/dev/null
+  to_menu
+  to_memory
+  hear "$tone" tone 2
+  leave "Zibaldo – Memory"
+  end
+  rm -rf "$folder/voce"
+  echo "program: played the teacher's recordings"
 
   # Wine's own way of a PC without a sound card: no audio driver at all.
   echo "== the installed zibaldo.exe with no audio output"

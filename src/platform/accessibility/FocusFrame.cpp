@@ -52,6 +52,11 @@ FocusFrame::Ring FocusFrame::ring() const
 
 void FocusFrame::follow(QWidget *focused)
 {
+    if (followed_)
+        followed_->removeEventFilter(this);
+    followed_ = focused && focused->parentWidget() == surface_ ? focused : nullptr;
+    if (followed_)
+        followed_->installEventFilter(this);
     if (auto *grid = qobject_cast<GridFocus *>(focused); grid && grid->parentWidget() == surface_)
         connect(grid, &GridFocus::currentChanged, this, &FocusFrame::refresh, Qt::UniqueConnection);
     refresh();
@@ -71,6 +76,10 @@ bool FocusFrame::eventFilter(QObject *watched, QEvent *event)
     if (watched == surface_ && event->type() == QEvent::Resize) {
         setGeometry(surface_->rect());
         painted_ = QRect();
+    } else if (watched == followed_ &&
+               (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+                event->type() == QEvent::Hide)) {
+        refresh();
     }
     return QWidget::eventFilter(watched, event);
 }

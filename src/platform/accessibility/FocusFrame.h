@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -37,5 +38,7 @@ private:
     // Held as a plain widget: while the surface is being destroyed it is one no more, and focus
     // changes still come.
     QWidget *surface_;
+    // The control with the focus, watched for moving: a control may move while it has it.
+    QPointer<QWidget> followed_;
     QRect painted_;
 };

@@ -11,7 +11,8 @@
 
 namespace {
 
-// Of the label's width, on each side of a fitted text.
+// Of the label's width on its left and right, of its height above and below: the room a fitted
+// text leaves.
 constexpr qreal kMarginShare = 0.08;
 
 Qt::Alignment horizontalAlignment(TextAlign align)
@@ -75,9 +76,10 @@ void DesignLabel::fitText()
 {
     if (!shrinkToFit_)
         return;
-    const qreal margin = kMarginShare * width();
-    fitted_ = std::make_unique<FittedText>(
-        text_, designFont_, QRectF(rect()).adjusted(margin, margin, -margin, -margin));
+    const qreal across = kMarginShare * width();
+    const qreal down = kMarginShare * height();
+    fitted_ = std::make_unique<FittedText>(text_, designFont_,
+                                           QRectF(rect()).adjusted(across, down, -across, -down));
     // Qt drops a font equal to the one a widget has without a word. The fitted font carries a
     // setting no design font makes, so that every design font set later comes through as a change.
     QFont drawnIn = fitted_->font();

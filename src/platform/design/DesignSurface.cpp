@@ -9,9 +9,11 @@
 #include "platform/pictures/PictureBox.h"
 
 #include <QMouseEvent>
+#include <QVariantAnimation>
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -118,20 +120,64 @@ PictureBox *DesignSurface::picture(const char *name, int index) const
     return qobject_cast<PictureBox *>(control(name, index));
 }
 
-DesignButton *DesignSurface::button(const char *name) const
+DesignButton *DesignSurface::button(const char *name, int index) const
 {
-    return qobject_cast<DesignButton *>(control(name));
+    return qobject_cast<DesignButton *>(control(name, index));
+}
+
+DesignSurface::Placed *DesignSurface::placedOf(QWidget *control)
+{
+    const auto found =
+        std::find_if(placed_.begin(), placed_.end(),
+                     [control](const Placed &placed) { return placed.widget == control; });
+    return found == placed_.end() ? nullptr : &*found;
 }
 
 void DesignSurface::moveControl(QWidget *control, int left, int top)
 {
-    for (Placed &placed : placed_) {
-        if (placed.widget == control) {
-            placed.twips.moveTo(left, top);
-            place(placed);
-            return;
-        }
+    if (Placed *placed = placedOf(control)) {
+        placed->twips.moveTo(left, top);
+        place(*placed);
     }
+}
+
+void DesignSurface::placeControl(QWidget *control, const QRect &twips)
+{
+    if (Placed *placed = placedOf(control)) {
+        placed->twips = twips;
+        place(*placed);
+    }
+}
+
+void DesignSurface::shake(QWidget *control)
+{
+    constexpr int kMilliseconds = 400;
+    constexpr double kSwings = 3;
+    Placed *placed = placedOf(control);
+    if (!placed || control->property("shaking").toBool())
+        return;
+    control->setProperty("shaking", true);
+    auto *swing = new QVariantAnimation(control);
+    swing->setDuration(kMilliseconds);
+    swing->setStartValue(0.0);
+    swing->setEndValue(1.0);
+    // A tenth of the control's width at first, dying away.
+    connect(swing, &QVariantAnimation::valueChanged, this, [this, control](const QVariant &value) {
+        const double t = value.toDouble();
+        if (Placed *shaken = placedOf(control)) {
+            shaken->nudge = int(std::lround(control->width() / 10.0 * (1 - t) *
+                                            std::sin(2 * std::numbers::pi * kSwings * t)));
+            place(*shaken);
+        }
+    });
+    connect(swing, &QVariantAnimation::finished, this, [this, control] {
+        control->setProperty("shaking", false);
+        if (Placed *shaken = placedOf(control)) {
+            shaken->nudge = 0;
+            place(*shaken);
+        }
+    });
+    swing->start(QAbstractAnimation::DeleteWhenStopped);
 }
 
 void DesignSurface::place(const Placed &placed) const
@@ -139,9 +185,9 @@ void DesignSurface::place(const Placed &placed) const
     // Both edges are rounded, so controls that meet or overlap in the design still do on screen.
     const QRect &t = placed.twips;
     const double unit = scale_ / kTwipsPerPixel;
-    const int x0 = int(std::lround(offset_.x() + t.left() * unit));
+    const int x0 = int(std::lround(offset_.x() + t.left() * unit)) + placed.nudge;
     const int y0 = int(std::lround(offset_.y() + t.top() * unit));
-    const int x1 = int(std::lround(offset_.x() + (t.left() + t.width()) * unit));
+    const int x1 = int(std::lround(offset_.x() + (t.left() + t.width()) * unit)) + placed.nudge;
     const int y1 = int(std::lround(offset_.y() + (t.top() + t.height()) * unit));
     placed.widget->setGeometry(x0, y0, x1 - x0, y1 - y0);
 }

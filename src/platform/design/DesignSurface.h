@@ -35,10 +35,14 @@ public:
     QWidget *control(const char *name, int index = -1) const;
     DesignLabel *label(const char *name, int index = -1) const;
     PictureBox *picture(const char *name, int index = -1) const;
-    DesignButton *button(const char *name) const;
+    DesignButton *button(const char *name, int index = -1) const;
 
     // Moves a control to a new place in twips; its size stays.
     void moveControl(QWidget *control, int left, int top);
+    // Gives a control a new place and size in twips.
+    void placeControl(QWidget *control, const QRect &twips);
+    // Shakes a control from side to side about its place for a moment, as a thing refused.
+    void shake(QWidget *control);
 
     // Draws every control of the group `name` in the font of a letter form, scaled as the design's.
     void setLetterForm(const char *name, LetterForm form);
@@ -59,8 +63,10 @@ private:
         QRect twips;
         FontDesign font;
         LetterForm letters = LetterForm::AsListed;
+        int nudge = 0; // pixels to the right of its place, while it shakes
     };
 
+    Placed *placedOf(QWidget *control);
     QWidget *createControl(const ControlDesign &design);
     void setFocusOrder(std::span<const ControlDesign> layout);
     void place(const Placed &placed) const;

@@ -61,6 +61,9 @@ QFont letterFont(LetterForm form, const QFont &design)
 QFont letterFontWithinLine(LetterForm form, const QFont &design)
 {
     QFont font = letterFont(form, design);
+    // The design's own font fits its line: measuring it would only load it before it is drawn.
+    if (font == design)
+        return font;
     // The school fonts' ascenders and descenders run longer than the design's: from the top of an
     // f to the foot of a g they must fit where the design's line did.
     const int room = QFontMetrics(design).height();

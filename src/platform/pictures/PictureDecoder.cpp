@@ -34,6 +34,24 @@ qsizetype colourCount(const QImage &image)
     return colours.size();
 }
 
+// Qt's PNG reader, asked for a smaller size, scales a palette picture in colour and then puts
+// it back into a palette of its own making: a 1-bit picture comes out as black and white dots,
+// another loses its see-through colour. Such pictures are read whole and scaled here.
+bool scalesInItsOwnPalette(QImage::Format format)
+{
+    return format == QImage::Format_Mono || format == QImage::Format_MonoLSB ||
+           format == QImage::Format_Indexed8;
+}
+
+// Every picture handed on is in one of the two formats that painters, pixmaps and the JPEG writer
+// all take in full colour, whatever the file's own (palette, grey, 16 bits a channel).
+QImage inFullColour(const QImage &image)
+{
+    const QImage::Format full =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    return image.format() == full ? image : image.convertToFormat(full);
+}
+
 } // namespace
 
 QImage decodePicture(const QString &path, QSize size)
@@ -60,7 +78,7 @@ QImage decodePicture(const QString &path, QSize size)
     // the box once turned.
     reader.setAutoTransform(true);
     const bool turned = reader.transformation() & QImageIOHandler::TransformationRotate90;
-    if (whole.isValid()) {
+    if (whole.isValid() && !scalesInItsOwnPalette(reader.imageFormat())) {
         const QSize upright = turned ? whole.transposed() : whole;
         const QSize fitted = upright.scaled(size, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
         reader.setScaledSize(turned ? fitted.transposed() : fitted);
@@ -68,6 +86,7 @@ QImage decodePicture(const QString &path, QSize size)
     QImage image = reader.read();
     if (image.isNull())
         return {};
+    image = inFullColour(image);
     const QSize fitted = image.size().scaled(size, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
     if (image.size() != fitted)
         image = image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -33,6 +33,14 @@ struct SpeechPlayer::Playback
     QByteArray samples;
     QBuffer source{&samples};
     std::unique_ptr<QAudioSink> sink;
+
+    // Stopped before it goes: a sink deleted while it plays runs the events it has posted to
+    // itself on a stream already closed, and PulseAudio aborts the program.
+    ~Playback()
+    {
+        if (sink)
+            sink->stop();
+    }
 };
 
 SpeechPlayer::SpeechPlayer() = default;
@@ -97,4 +105,9 @@ void SpeechPlayer::stop()
 bool SpeechPlayer::isPlaying() const
 {
     return playback_ && playback_->sink->state() == QAudio::ActiveState;
+}
+
+std::chrono::microseconds SpeechPlayer::playedSoFar() const
+{
+    return std::chrono::microseconds(playback_ ? playback_->sink->processedUSecs() : 0);
 }

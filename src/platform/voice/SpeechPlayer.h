@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <chrono>
 #include <memory>
 
 class QAudioDevice;
@@ -25,6 +26,8 @@ public:
     void stop();
     // Whether a speech is still being played.
     bool isPlaying() const;
+    // How much of the speech being played the audio output has taken so far.
+    std::chrono::microseconds playedSoFar() const;
 
 private:
     struct Playback;

@@ -142,13 +142,6 @@ void trimSilence(std::vector<qint16> &samples, int sampleRate)
 
 } // namespace
 
-std::chrono::microseconds Speech::duration() const
-{
-    if (sampleRate <= 0)
-        return {};
-    return std::chrono::microseconds(std::int64_t(samples.size()) * 1000000 / sampleRate);
-}
-
 bool isSpeakable(const QString &text)
 {
     if (text.trimmed().isEmpty() || text.size() > kLongestSpokenText)

@@ -1,20 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "Speech.h"
+
 #include <QString>
-#include <QtGlobal>
-#include <chrono>
 #include <optional>
-#include <vector>
-
-// A word turned into sound: mono 16-bit samples.
-struct Speech
-{
-    std::vector<qint16> samples;
-    int sampleRate = 0;
-
-    std::chrono::microseconds duration() const;
-};
 
 // The longest text, in characters, that is ever spoken: a word or a short sentence.
 inline constexpr int kLongestSpokenText = 100;

@@ -19,7 +19,17 @@ void SpokenVoice::say(const QString &text)
         player_.play(*speech, output);
 }
 
+bool SpokenVoice::play(const Speech &sound)
+{
+    return player_.play(sound, SpeechPlayer::defaultOutput());
+}
+
 void SpokenVoice::stop()
 {
     player_.stop();
+}
+
+bool SpokenVoice::isPlaying() const
+{
+    return player_.isPlaying();
 }

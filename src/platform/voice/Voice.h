@@ -13,6 +13,8 @@ public:
     // Never blocks the caller for long and never fails loudly: without an audio output or speech
     // data the program simply stays silent.
     virtual void say(const QString &text) = 0;
+    // Says a word of the list: where the teacher recorded it, in her voice.
+    virtual void sayWord(const QString &word) { say(word); }
     // Silences what is being said, if anything.
     virtual void stop() = 0;
 };

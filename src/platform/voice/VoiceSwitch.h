@@ -18,6 +18,11 @@ public:
         if (enabled_)
             voice_.say(text);
     }
+    void sayWord(const QString &word) override
+    {
+        if (enabled_)
+            voice_.sayWord(word);
+    }
     void stop() override { voice_.stop(); }
 
     bool isEnabled() const { return enabled_; }

@@ -221,13 +221,15 @@ TEST_F(ScreenReaderTest, TheMenuAndTheTitleAreNamedAndAButtonPressWaitsForTheCal
         EXPECT_EQ(surface->child(i)->role(), QAccessible::Button);
         buttons << nameOf(surface->child(i));
     }
-    EXPECT_EQ(buttons, (QStringList{"Crucipuzzle", "Memory", "Prepara una lista",
-                                    "Carica altra lista di parole", "Informazioni", "Esci"}));
-    QSignalSpy chosen(menu.get(), &FormMenu::wordSearchChosen);
+    EXPECT_EQ(buttons,
+              (QStringList{"Crucipuzzle", "Memory", "Componi la parola", "Prepara una lista",
+                           "Carica altra lista di parole", "Informazioni", "Esci"}));
+    QSignalSpy chosen(menu.get(), &FormMenu::gameChosen);
     press(surface->child(0));
     EXPECT_EQ(chosen.count(), 0);
     QCoreApplication::processEvents();
-    EXPECT_EQ(chosen.count(), 1);
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen[0][0].value<Game>(), Game::WordSearch);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/WordFiles.h"
 #include "platform/pictures/PictureBox.h"
 #include "platform/pictures/PictureCache.h"
 #include "platform/pictures/PictureDecoder.h"
-#include "platform/pictures/PictureFiles.h"
 #include "platform/pictures/PictureLoader.h"
 #include "support/Files.h"
 #include "support/Pictures.h"
@@ -101,7 +101,7 @@ TEST_F(PictureTest, TheListsOwnPicturesComeBeforeTheProgramsOnes)
     writeJpeg(jpg.filePath(QStringLiteral("gatto.jpg")), Qt::red);
     writeJpeg(list.filePath(QStringLiteral("segreto.jpg")), Qt::red);
 
-    const PictureFolders folders{list.path(), program.path()};
+    const WordFolders folders{list.path(), program.path()};
     EXPECT_EQ(pictureFileFor(folders, QStringLiteral("cane")), listJpg.filePath("Cane.png"));
     EXPECT_EQ(pictureFileFor(folders, QStringLiteral("gatto")), jpg.filePath("gatto.jpg"));
     EXPECT_EQ(pictureFileFor(folders, QStringLiteral("../segreto")), QString());

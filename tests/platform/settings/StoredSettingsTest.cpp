@@ -62,7 +62,8 @@ TEST_F(StoredSettingsTest, ChoicesAreWrittenAtOnceAndReadByTheNextSession)
 TEST_F(StoredSettingsTest, TheSchoolsFileIsReadUnderTheUsersAndNonsenseFallsBackToTheDefault)
 {
     writeConf(system(), "[crucipuzzle]\nlettere=corsivo\nlivello=Medio\n"
-                        "[memory]\nlettere=lista\nlivello=facile\n");
+                        "[memory]\nlettere=lista\nlivello=facile\n"
+                        "[componi]\nlettere=minuscolo\nlivello=facile\n");
     writeConf(user(), "[memory]\nlettere=GOTICO\nlivello=42\n"
                       "[crucipuzzle]\nlettere=lista\n");
     const ClassChoices choices = stored();
@@ -71,6 +72,8 @@ TEST_F(StoredSettingsTest, TheSchoolsFileIsReadUnderTheUsersAndNonsenseFallsBack
     EXPECT_EQ(choices.letters(Game::WordSearch), LetterForm::Capitals);
     EXPECT_EQ(choices.letters(Game::Memory), LetterForm::AsListed);
     EXPECT_EQ(choices.level(Game::Memory), Level::Hard);
+    EXPECT_EQ(choices.letters(Game::Compose), LetterForm::Lowercase);
+    EXPECT_EQ(choices.level(Game::Compose), Level::Easy);
 }
 
 // A locked school profile: the settings folder cannot be made (a file stands in its place, which

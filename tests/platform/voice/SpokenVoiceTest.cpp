@@ -12,31 +12,6 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-namespace {
-
-std::optional<QAudioDevice> nullSink()
-{
-    SpeechPlayer::defaultOutput();
-    for (const QAudioDevice &output : QMediaDevices::audioOutputs()) {
-        if (output.id().endsWith("null"))
-            return output;
-    }
-    return std::nullopt;
-}
-
-// Runs the event loop until `done` or the deadline; true if `done`.
-template <typename Done> bool waitUntil(Done done, std::chrono::milliseconds deadline)
-{
-    QDeadlineTimer timer(deadline);
-    while (!done() && !timer.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-    return done();
-}
-
-} // namespace
-
 // What a classroom PC without sound, or the build machine, goes through: no sound server at all.
 TEST(SpokenVoiceDeathTest, WithoutSoundServerStaysSilentAtOnceWithOneLine)
 {
@@ -62,31 +37,5 @@ TEST(SpeechPlayer, RefusesANullDevice)
     ASSERT_TRUE(speech.has_value());
     SpeechPlayer player;
     EXPECT_FALSE(player.play(*speech, QAudioDevice()));
-    EXPECT_FALSE(player.isPlaying());
-}
-
-// Runs where a PulseAudio server with a null sink is up (see the README); skipped elsewhere.
-TEST(SpeechPlayer, PlaysOnAPulseAudioNullSinkAndCutsTheWordBefore)
-{
-    const std::optional<QAudioDevice> output = nullSink();
-    if (!output)
-        GTEST_SKIP() << "no PulseAudio null sink: pulseaudio --start; pactl load-module "
-                        "module-null-sink";
-    const std::optional<Speech> gatto = synthesizeSpeech(QStringLiteral("gatto"));
-    const std::optional<Speech> perche = synthesizeSpeech(QStringLiteral("perché"));
-    ASSERT_TRUE(gatto && perche);
-
-    SpeechPlayer player;
-    ASSERT_TRUE(player.play(*gatto, *output));
-    EXPECT_TRUE(player.isPlaying());
-    ASSERT_TRUE(player.play(*perche, *output));
-    EXPECT_TRUE(player.isPlaying());
-    const auto allowed = std::chrono::duration_cast<std::chrono::milliseconds>(perche->duration()) +
-                         std::chrono::seconds(5);
-    EXPECT_TRUE(waitUntil([&] { return !player.isPlaying(); }, allowed))
-        << "the sink never drained the word";
-
-    ASSERT_TRUE(player.play(*gatto, *output));
-    player.stop();
     EXPECT_FALSE(player.isPlaying());
 }

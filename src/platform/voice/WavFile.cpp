@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "WavFile.h"
+
+#include "RecordingShape.h"
+
+#include <QFile>
+#include <QtEndian>
+
+namespace {
+
+constexpr quint16 kPcm = 1;
+constexpr quint16 kFloat = 3;
+constexpr quint16 kExtensible = 0xFFFE;
+// The software tag of the files this program writes.
+constexpr QByteArrayView kSoftware("Zibaldo");
+// Ten minutes of CD-quality stereo: more than any recording of a word, less than the memory of
+// any computer.
+constexpr qint64 kLargestFile = 110 * 1024 * 1024;
+
+quint16 u16(const char *at)
+{
+    return qFromLittleEndian<quint16>(at);
+}
+
+quint32 u32(const char *at)
+{
+    return qFromLittleEndian<quint32>(at);
+}
+
+std::optional<PcmLayout::Sample> sampleOf(quint16 coding, quint16 bits)
+{
+    if (coding == kPcm) {
+        switch (bits) {
+        case 8:
+            return PcmLayout::Sample::UInt8;
+        case 16:
+            return PcmLayout::Sample::Int16;
+        case 24:
+            return PcmLayout::Sample::Int24;
+        case 32:
+            return PcmLayout::Sample::Int32;
+        default:
+            return std::nullopt;
+        }
+    }
+    if (coding == kFloat && bits == 32)
+        return PcmLayout::Sample::Float32;
+    if (coding == kFloat && bits == 64)
+        return PcmLayout::Sample::Float64;
+    return std::nullopt;
+}
+
+bool listNamesUs(QByteArrayView list)
+{
+    // An INFO list: "INFO", then sub-chunks of an id, a size and a text ending in NUL.
+    if (!list.startsWith("INFO"))
+        return false;
+    for (qsizetype at = 4; at + 8 <= list.size();) {
+        const quint32 size = u32(list.data() + at + 4);
+        if (size > quint32(list.size() - at - 8))
+            return false;
+        const QByteArrayView text = list.sliced(at + 8, size);
+        if (list.sliced(at, 4) == "ISFT" && text.startsWith(kSoftware))
+            return true;
+        at += 8 + size + (size & 1);
+    }
+    return false;
+}
+
+void append16(QByteArray &bytes, quint16 value)
+{
+    char at[2];
+    qToLittleEndian(value, at);
+    bytes.append(at, 2);
+}
+
+void append32(QByteArray &bytes, quint32 value)
+{
+    char at[4];
+    qToLittleEndian(value, at);
+    bytes.append(at, 4);
+}
+
+} // namespace
+
+WavReading readWav(const QByteArray &bytes, std::optional<std::chrono::milliseconds> atMost)
+{
+    WavReading reading;
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+        return reading;
+    std::optional<PcmLayout> layout;
+    bool knownCoding = false;
+    qsizetype at = 12;
+    while (at + 8 <= bytes.size()) {
+        const QByteArrayView id(bytes.constData() + at, 4);
+        const quint32 declared = u32(bytes.constData() + at + 4);
+        const qsizetype body = at + 8;
+        const qsizetype left = bytes.size() - body;
+        if (id == "fmt " && declared >= 16 && left >= 16) {
+            const char *format = bytes.constData() + body;
+            quint16 coding = u16(format);
+            const quint16 bits = u16(format + 14);
+            // The extensible header names its coding in the first two bytes of a GUID.
+            if (coding == kExtensible && declared >= 40 && left >= 40)
+                coding = u16(format + 24);
+            knownCoding = true;
+            const std::optional<PcmLayout::Sample> sample = sampleOf(coding, bits);
+            if (!sample) {
+                reading.status = WavReading::Status::Unsupported;
+                return reading;
+            }
+            layout = PcmLayout{*sample, u16(format + 2), int(u32(format + 4))};
+            if (!layout->isValid()) {
+                reading.status = WavReading::Status::Unsupported;
+                return reading;
+            }
+        } else if (id == "LIST") {
+            reading.ours =
+                reading.ours || listNamesUs(QByteArrayView(bytes).sliced(
+                                    body, std::min<qsizetype>(left, qsizetype(declared))));
+        } else if (id == "data") {
+            if (!layout) {
+                reading.status =
+                    knownCoding ? WavReading::Status::Unsupported : WavReading::Status::NotWav;
+                return reading;
+            }
+            // Writers that stream leave the size open.
+            const bool open = declared == 0xFFFFFFFF;
+            if (!open && qint64(declared) > left) {
+                reading.status = WavReading::Status::Truncated;
+                return reading;
+            }
+            const qsizetype frame = layout->bytesPerFrame();
+            const qsizetype size = open ? left : qsizetype(declared);
+            const qint64 frames = size / frame;
+            reading.length = std::chrono::milliseconds(frames * 1000 / layout->sampleRate);
+            if (frames == 0) {
+                reading.status = WavReading::Status::Empty;
+                return reading;
+            }
+            qint64 kept = frames;
+            if (atMost)
+                kept = std::min<qint64>(frames, atMost->count() * layout->sampleRate / 1000);
+            reading.sound = {bytes.mid(body, kept * frame), *layout};
+            reading.status = WavReading::Status::Read;
+            // The INFO list may follow the sound.
+            const qsizetype next = body + size + (size & 1);
+            for (qsizetype after = next; after + 8 <= bytes.size();) {
+                const quint32 length = u32(bytes.constData() + after + 4);
+                const qsizetype avail = bytes.size() - after - 8;
+                if (QByteArrayView(bytes.constData() + after, 4) == "LIST")
+                    reading.ours = reading.ours ||
+                                   listNamesUs(QByteArrayView(bytes).sliced(
+                                       after + 8, std::min<qsizetype>(avail, qsizetype(length))));
+                if (qint64(length) > avail)
+                    break;
+                after += 8 + qsizetype(length) + (length & 1);
+            }
+            return reading;
+        }
+        if (qint64(declared) > left)
+            break;
+        at = body + qsizetype(declared) + (declared & 1);
+    }
+    // The header, and no sound after it.
+    reading.status = WavReading::Status::Truncated;
+    return reading;
+}
+
+WavReading readWavFile(const QString &path, std::optional<std::chrono::milliseconds> atMost)
+{
+    QFile file(path);
+    if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly))
+        return {};
+    return readWav(file.readAll(), atMost);
+}
+
+QByteArray wavBytes(const Speech &sound)
+{
+    QByteArray info("INFO");
+    info += "ISFT";
+    QByteArray software = kSoftware.toByteArray();
+    software += '\0';
+    if (software.size() & 1)
+        software += '\0';
+    append32(info, quint32(software.size()));
+    info += software;
+
+    const auto dataSize = quint32(sound.samples.size() * sizeof(qint16));
+    QByteArray bytes("RIFF");
+    append32(bytes, 4 + (8 + 16) + (8 + quint32(info.size())) + (8 + dataSize));
+    bytes += "WAVE";
+    bytes += "fmt ";
+    append32(bytes, 16);
+    append16(bytes, kPcm);
+    append16(bytes, 1);
+    append32(bytes, quint32(sound.sampleRate));
+    append32(bytes, quint32(sound.sampleRate) * 2);
+    append16(bytes, 2);
+    append16(bytes, 16);
+    bytes += "LIST";
+    append32(bytes, quint32(info.size()));
+    bytes += info;
+    bytes += "data";
+    append32(bytes, dataSize);
+    for (const qint16 sample : sound.samples)
+        append16(bytes, quint16(sample));
+    return bytes;
+}
+
+std::optional<Speech> readRecording(const QString &path)
+{
+    // A word's recording is never longer; a huge file costs no more than that.
+    const WavReading reading = readWavFile(path, kLongestRecording);
+    if (reading.status != WavReading::Status::Read)
+        return std::nullopt;
+    Speech sound = monoFrom(reading.sound.bytes, reading.sound.layout);
+    if (sound.samples.empty())
+        return std::nullopt;
+    return sound;
+}

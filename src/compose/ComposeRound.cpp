@@ -16,11 +16,7 @@ ComposeRound::ComposeRound(const WordListStore &words, RandomSource &random, Voi
 
 void ComposeRound::start(bool sayFirstWord)
 {
-    QStringList fitting;
-    for (const QString &word : words_.distinctWords()) {
-        if (fitsLevel(word, level_))
-            fitting << word;
-    }
+    const QStringList fitting = wordsFitting(words_.distinctWords(), level_);
     roundWords_.clear();
     for (const qint16 index :
          drawDistinctWordIndices(random_, qint16(fitting.size()), kWordsPerRound))

@@ -62,3 +62,13 @@ bool fitsLevel(const QString &word, Level level)
     const qsizetype letters = lettersOf(word).size();
     return letters >= kFewestLetters && letters <= composeLevel(level).mostLetters;
 }
+
+QStringList wordsFitting(const QStringList &words, Level level)
+{
+    QStringList fitting;
+    for (const QString &word : words) {
+        if (fitsLevel(word, level))
+            fitting << word;
+    }
+    return fitting;
+}

@@ -47,3 +47,5 @@ ComposeLevel composeLevel(Level level);
 
 // Whether a word has the letters a level plays: at least two, and no more than the level's most.
 bool fitsLevel(const QString &word, Level level);
+// The words that fit `level`, in their order.
+QStringList wordsFitting(const QStringList &words, Level level);

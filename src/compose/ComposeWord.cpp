@@ -28,8 +28,12 @@ QStringList lettersOf(const QString &word)
 
 bool sameLetter(const QString &first, const QString &second)
 {
-    return first.normalized(QString::NormalizationForm_C).toCaseFolded() ==
-           second.normalized(QString::NormalizationForm_C).toCaseFolded();
+    return foldedLetter(first) == foldedLetter(second);
+}
+
+QString foldedLetter(const QString &letter)
+{
+    return letter.normalized(QString::NormalizationForm_C).toCaseFolded();
 }
 
 ComposeLevel composeLevel(Level level)

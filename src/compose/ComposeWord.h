@@ -28,6 +28,8 @@ QStringList lettersOf(const QString &word);
 // Whether two letters are the same to the game: whatever their case, never whatever their
 // accent (è is not e, nor é).
 bool sameLetter(const QString &first, const QString &second);
+// A letter as the game compares it: composed, in the case that stands for every case.
+QString foldedLetter(const QString &letter);
 
 // What a level asks of its words and gives the pupil.
 struct ComposeLevel

@@ -16,6 +16,14 @@ std::vector<WordPiece> piecesOf(const QString &word)
     return pieces;
 }
 
+int halvesOf(const std::vector<WordPiece> &pieces)
+{
+    int halves = 0;
+    for (const WordPiece &piece : pieces)
+        halves += piece.halves();
+    return halves;
+}
+
 QStringList lettersOf(const QString &word)
 {
     QStringList letters;

@@ -15,12 +15,17 @@ struct WordPiece
     QString text; // one letter with its accents, or the mark shown in place
     bool letter = false;
 
+    // Laid out in a row, a letter's box takes two halves, a mark or a space one.
+    int halves() const { return letter ? 2 : 1; }
     bool operator==(const WordPiece &) const = default;
 };
 
 // The pieces of `word` in order, as Unicode composes them (an accent typed apart from its letter
 // is one letter with it); spaces around the word left out, spaces within it one each.
 std::vector<WordPiece> piecesOf(const QString &word);
+
+// The halves that `pieces` take in a row.
+int halvesOf(const std::vector<WordPiece> &pieces);
 
 // Only the letters, in order.
 QStringList lettersOf(const QString &word);

@@ -60,10 +60,7 @@ inline constexpr int kKeyRowStep = 750;
 // would not hold them at full size.
 inline std::vector<QRect> piecePlaces(const std::vector<WordPiece> &pieces)
 {
-    const auto widthOf = [](const WordPiece &piece) { return piece.letter ? 2 : 1; };
-    int halves = 0;
-    for (const WordPiece &piece : pieces)
-        halves += widthOf(piece);
+    const int halves = halvesOf(pieces);
     const int gaps = pieces.empty() ? 0 : int(pieces.size()) - 1;
     const double full = double(halves) * kBoxWidth / 2 + double(gaps) * kBoxGap;
     const double shrink = full > kRowWidth ? kRowWidth / full : 1.0;
@@ -73,7 +70,7 @@ inline std::vector<QRect> piecePlaces(const std::vector<WordPiece> &pieces)
     double left = kRowLeft + (kRowWidth - full * shrink) / 2;
     std::vector<QRect> places;
     for (const WordPiece &piece : pieces) {
-        const double width = widthOf(piece) * half;
+        const double width = piece.halves() * half;
         places.emplace_back(int(left), kBoxTop + (kBoxHeight - height) / 2, int(width), height);
         left += width + gap;
     }

@@ -5,14 +5,9 @@
 #include "core/ListSizeText.h"
 #include "core/WordListStore.h"
 
-#include <algorithm>
-
 QString composeRefusal(const WordListStore &words, Level level)
 {
-    const QStringList &different = words.distinctWords();
-    const auto fitting =
-        std::count_if(different.begin(), different.end(),
-                      [level](const QString &word) { return fitsLevel(word, level); });
+    const qsizetype fitting = wordsFitting(words.distinctWords(), level).size();
     if (fitting >= kFewestRoundWords)
         return {};
     const QString needed =

@@ -16,11 +16,7 @@ ComposeRound::ComposeRound(const WordListStore &words, RandomSource &random, Voi
 
 void ComposeRound::start(bool sayFirstWord)
 {
-    QStringList fitting;
-    for (const QString &word : words_.distinctWords()) {
-        if (fitsLevel(word, level_))
-            fitting << word;
-    }
+    const QStringList fitting = wordsFitting(words_.distinctWords(), level_);
     roundWords_.clear();
     for (const qint16 index :
          drawDistinctWordIndices(random_, qint16(fitting.size()), kWordsPerRound))
@@ -49,7 +45,6 @@ void ComposeRound::showWord(bool say)
         letters_.clear();
         boxes_.clear();
         tiles_.clear();
-        tileUsed_.clear();
         return;
     }
     phase_ = Phase::Composing;
@@ -60,7 +55,6 @@ void ComposeRound::showWord(bool say)
     if (composeLevel(level_).firstLetterGiven)
         boxes_.front() = {.letter = letters_.front(), .given = true};
     tiles_ = tilesFor(current, level_, words_.distinctWords(), random_);
-    tileUsed_.assign(std::size_t(tiles_.size()), false);
     if (say)
         sayWord();
 }
@@ -87,6 +81,12 @@ int ComposeRound::waitingBox() const
     return waiting == boxes_.end() ? -1 : int(waiting - boxes_.begin());
 }
 
+bool ComposeRound::tileUsed(int tile) const
+{
+    return std::any_of(boxes_.begin(), boxes_.end(),
+                       [tile](const Box &box) { return box.tile == tile; });
+}
+
 int ComposeRound::markedBoxes() const
 {
     return int(
@@ -95,8 +95,7 @@ int ComposeRound::markedBoxes() const
 
 ComposeRound::Outcome ComposeRound::pressTile(int tile)
 {
-    if (phase_ != Phase::Composing || tile < 0 || tile >= tiles_.size() ||
-        tileUsed_[std::size_t(tile)])
+    if (phase_ != Phase::Composing || tile < 0 || tile >= tiles_.size() || tileUsed(tile))
         return Outcome::Ignored;
     return place(tiles_[tile], tile);
 }
@@ -111,7 +110,7 @@ ComposeRound::Outcome ComposeRound::typeLetter(const QString &letter)
     const int box = waitingBox();
     int chosen = -1;
     for (int tile = 0; tile < tiles_.size(); ++tile) {
-        if (tileUsed_[std::size_t(tile)] || !sameLetter(tiles_[tile], letter))
+        if (tileUsed(tile) || !sameLetter(tiles_[tile], letter))
             continue;
         if (chosen < 0 || (box >= 0 && tiles_[tile] == letters_[box]))
             chosen = tile;
@@ -129,8 +128,6 @@ ComposeRound::Outcome ComposeRound::place(const QString &letter, int tile)
     if (composeLevel(level_).checkedAtOnce && !sameLetter(letter, letters_[box]))
         return wrong(box, letter, tile);
     boxes_[std::size_t(box)] = {.letter = letter, .tile = tile};
-    if (tile >= 0)
-        tileUsed_[std::size_t(tile)] = true;
     if (waitingBox() >= 0)
         return Outcome::Placed;
     return composeLevel(level_).checkedAtOnce ? wordDone() : check();
@@ -180,8 +177,6 @@ ComposeRound::Outcome ComposeRound::takeBack(int box)
     Box &taken = boxes_[std::size_t(box)];
     if (taken.given || taken.letter.isEmpty())
         return Outcome::Ignored;
-    if (taken.tile >= 0)
-        tileUsed_[std::size_t(taken.tile)] = false;
     taken = {};
     lastBox_ = box;
     lastWrongTile_ = -1;

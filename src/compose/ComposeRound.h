@@ -83,7 +83,8 @@ public:
     const std::vector<WordPiece> &pieces() const { return pieces_; }
     const std::vector<Box> &boxes() const { return boxes_; }
     const QStringList &tiles() const { return tiles_; }
-    bool tileUsed(int tile) const { return tileUsed_[std::size_t(tile)]; }
+    // Whether a box holds the letter of that tile.
+    bool tileUsed(int tile) const;
     // The box the last letter went into or left, or was wrong for; -1 for none.
     int lastBox() const { return lastBox_; }
     // The tile of the last wrong letter, or -1 for a letter typed; and the letter.
@@ -115,7 +116,6 @@ private:
     QStringList letters_;
     std::vector<Box> boxes_;
     QStringList tiles_;
-    std::vector<bool> tileUsed_;
     int lastBox_ = -1;
     int lastWrongTile_ = -1;
     QString lastWrongLetter_;

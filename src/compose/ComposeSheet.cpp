@@ -118,14 +118,12 @@ void ComposeSheet::paintBoxes(QPainter &painter, const PaperPage &paper, const Q
                               const QRectF &row) const
 {
     const std::vector<WordPiece> pieces = piecesOf(word);
-    double halves = 0;
-    for (const WordPiece &piece : pieces)
-        halves += piece.letter ? 2 : 1;
+    const double halves = halvesOf(pieces);
     const double side = std::min(paper.mm(kLargestBox), 2 * row.width() / std::max(1.0, halves));
     double left = row.center().x() - side * halves / 4;
     painter.setFont(fontOfHeight(letters_, side * 0.8, painter));
     for (const WordPiece &piece : pieces) {
-        const double width = piece.letter ? side : side / 2;
+        const double width = piece.halves() * side / 2;
         const QRectF place(left, row.top(), width, side);
         if (piece.letter) {
             painter.setPen(QPen(Qt::black, paper.mm(0.25)));

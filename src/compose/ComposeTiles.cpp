@@ -38,11 +38,6 @@ constexpr std::array<std::pair<char16_t, char16_t>, 9> kAccents = {{
 // Letters common in Italian, for a word the other kinds offer too little.
 constexpr std::u16string_view kCommonLetters = u"aeiorlnstcmdpvgfbz";
 
-QString folded(const QString &letter)
-{
-    return letter.normalized(QString::NormalizationForm_C).toCaseFolded();
-}
-
 // The plain vowel of an accented one; a null character for any other letter.
 QChar plainOf(const QString &letter)
 {
@@ -131,7 +126,7 @@ LetterCounts countsOf(const QStringList &letters)
 {
     LetterCounts counts;
     for (const QString &letter : letters)
-        ++counts[folded(letter)];
+        ++counts[foldedLetter(letter)];
     return counts;
 }
 
@@ -149,7 +144,7 @@ QStringList temptingLetters(const QString &word, const QStringList &listed)
 {
     QStringList letters;
     for (const QString &letter : lettersOf(word))
-        letters << folded(letter);
+        letters << foldedLetter(letter);
     const LetterCounts own = countsOf(letters);
     // Other words of the list as long as this one, which the word's own letters do not spell.
     std::vector<QStringList> others;

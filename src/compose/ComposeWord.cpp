@@ -16,6 +16,14 @@ std::vector<WordPiece> piecesOf(const QString &word)
     return pieces;
 }
 
+int halvesOf(const std::vector<WordPiece> &pieces)
+{
+    int halves = 0;
+    for (const WordPiece &piece : pieces)
+        halves += piece.halves();
+    return halves;
+}
+
 QStringList lettersOf(const QString &word)
 {
     QStringList letters;
@@ -28,8 +36,12 @@ QStringList lettersOf(const QString &word)
 
 bool sameLetter(const QString &first, const QString &second)
 {
-    return first.normalized(QString::NormalizationForm_C).toCaseFolded() ==
-           second.normalized(QString::NormalizationForm_C).toCaseFolded();
+    return foldedLetter(first) == foldedLetter(second);
+}
+
+QString foldedLetter(const QString &letter)
+{
+    return letter.normalized(QString::NormalizationForm_C).toCaseFolded();
 }
 
 ComposeLevel composeLevel(Level level)
@@ -61,4 +73,14 @@ bool fitsLevel(const QString &word, Level level)
 {
     const qsizetype letters = lettersOf(word).size();
     return letters >= kFewestLetters && letters <= composeLevel(level).mostLetters;
+}
+
+QStringList wordsFitting(const QStringList &words, Level level)
+{
+    QStringList fitting;
+    for (const QString &word : words) {
+        if (fitsLevel(word, level))
+            fitting << word;
+    }
+    return fitting;
 }

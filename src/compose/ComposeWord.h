@@ -15,6 +15,8 @@ struct WordPiece
     QString text; // one letter with its accents, or the mark shown in place
     bool letter = false;
 
+    // Laid out in a row, a letter's box takes two halves, a mark or a space one.
+    int halves() const { return letter ? 2 : 1; }
     bool operator==(const WordPiece &) const = default;
 };
 
@@ -22,12 +24,17 @@ struct WordPiece
 // is one letter with it); spaces around the word left out, spaces within it one each.
 std::vector<WordPiece> piecesOf(const QString &word);
 
+// The halves that `pieces` take in a row.
+int halvesOf(const std::vector<WordPiece> &pieces);
+
 // Only the letters, in order.
 QStringList lettersOf(const QString &word);
 
 // Whether two letters are the same to the game: whatever their case, never whatever their
 // accent (è is not e, nor é).
 bool sameLetter(const QString &first, const QString &second);
+// A letter as the game compares it: composed, in the case that stands for every case.
+QString foldedLetter(const QString &letter);
 
 // What a level asks of its words and gives the pupil.
 struct ComposeLevel
@@ -47,3 +54,5 @@ ComposeLevel composeLevel(Level level);
 
 // Whether a word has the letters a level plays: at least two, and no more than the level's most.
 bool fitsLevel(const QString &word, Level level);
+// The words that fit `level`, in their order.
+QStringList wordsFitting(const QStringList &words, Level level);

@@ -205,12 +205,14 @@ void FormComponi::showWord()
 // The word composed, whole in the boxes' place.
 void FormComponi::showComposed()
 {
-    for (QWidget *control : surface()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
-        const QString name = control->objectName();
-        if (name == QLatin1String(kBox) || name == QLatin1String(kMark) ||
-            name == QLatin1String(kTile) || name == QLatin1String(kKey))
+    const auto hideAll = [](const auto &controls) {
+        for (QWidget *control : controls)
             control->hide();
-    }
+    };
+    hideAll(boxes_);
+    hideAll(marks_);
+    hideAll(tiles_);
+    hideAll(keys_);
     wholeWord_->setText(writtenIn(letterForm(), round_.word()));
     wholeWord_->show();
 }

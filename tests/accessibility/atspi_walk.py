@@ -251,10 +251,8 @@ boxes = [b for b in find_all(compose, pyatspi.ROLE_LABEL) if showing(b) and b.na
 if len(boxes) != len(letters):
     fail("%r has %d empty boxes" % (word, len(boxes)))
 keys = {k.name: k for k in find_all(compose, pyatspi.ROLE_PUSH_BUTTON) if showing(k)}
-missing = [k for k in list("ABCDEFGHIJKLMNOPQRSTUVWXYZÀÈÉÌÒÙ") + ["Cancella", "Ascolta"]
-           if k not in keys]
-if missing:
-    fail("the keyboard has no keys %r" % missing)
+if not set("ABCDEFGHIJKLMNOPQRSTUVWXYZÀÈÉÌÒÙ") | {"Cancella", "Ascolta"} <= keys.keys():
+    fail("the keyboard's keys are %r" % sorted(keys))
 wrong = "X" if letters[-1].upper() != "X" else "Y"
 for letter in [c.upper() for c in letters[:-1]] + [wrong]:
     press(keys[letter])

@@ -65,13 +65,10 @@ TEST_F(FormMenuTest, ButtonsStandInTheirColumnWithTheMenuCursorAndEsciHoldingThe
     EXPECT_EQ(form->surface()->palette().color(QPalette::Window), QColor(0xFF, 0xC0, 0xC0));
     EXPECT_EQ(button("Command13")->geometry(), QRect(128, 16, 225, 57));
     EXPECT_EQ(button("BottoneEsci")->geometry(), QRect(128, 368, 225, 81));
-    EXPECT_EQ(button("Command15")->geometry(), QRect(128, 80, 225, 49));
-    EXPECT_EQ(button("Command1")->geometry(), QRect(128, 232, 225, 49));
     // "Componi la parola" and "Prepara una lista" share the band between "Memory" and "Carica
     // altra lista di parole": as large as each other, in Memory's font, with even gaps.
     const QRect compose = button("Command17")->geometry();
     const QRect prepare = button("Command16")->geometry();
-    EXPECT_EQ(compose, QRect(128, 136, 225, 41));
     EXPECT_EQ(prepare.size(), compose.size());
     const int gap = compose.top() - button("Command15")->geometry().bottom();
     EXPECT_GE(gap, 7);

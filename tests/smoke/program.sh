@@ -36,14 +36,8 @@ if [ "${IN_XVFB:-}" = 1 ]; then
   # Without a window manager the program itself gives its new window the keyboard.
   other_window() {
     local id
-    for id in $(xdotool search --onlyvisible --class zibaldo 2>/dev/null); do
-      if [ "$id" != "$previous" ] && [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$wanted" ] &&
-        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$id" ]; then
-        window=$id
-        return 0
-      fi
-    done
-    return 1
+    id=$(xdotool getwindowfocus 2>/dev/null) && [ "$id" != "$previous" ] &&
+      [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$wanted" ] && window=$id
   }
   # Waits for a window of the program named $1, other than the one in $window, shown and holding
   # the keyboard, and makes it the one; else fails saying $2.
@@ -84,8 +78,7 @@ if [ "${IN_XVFB:-}" = 1 ]; then
       xdotool key Return ;;
   esac
   ended() { ! kill -0 "$pid" 2>/dev/null; }
-  for _ in $(seq 600); do ended && break; sleep 0.1; done
-  ended || fail "the program did not end"
+  until_true ended || fail "the program did not end"
   wait "$pid"
   exit $?
 fi

@@ -48,8 +48,6 @@ FormMemory::FormMemory(Services &services, QWidget *parent)
         showNewGame();
     });
     grid_->setAccessibleName(QStringLiteral("carte"));
-    // Screen readers hear the praise from the announcer.
-    hideFromReaders(praise_);
     setTabOrder(restart, grid_);
 
     pauseTimer_->setObjectName(QString::fromLatin1(kPauseTimer));

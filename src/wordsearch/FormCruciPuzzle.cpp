@@ -56,8 +56,6 @@ FormCruciPuzzle::FormCruciPuzzle(Services &services, QWidget *parent)
     surface()->picture(kRightIcon)->setAccessibleName(QStringLiteral("Esatto"));
     surface()->picture(kWrongIcon)->setAccessibleName(QStringLiteral("Sbagliato"));
     grid_->setAccessibleName(QStringLiteral("lettere"));
-    // The praise is said in the announcement of the solved board.
-    hideFromReaders(praise_);
     // The grid's description says the ways the words run.
     hideFromReaders(surface()->label(kDirections));
     surface()->setLetterForm(kLetterCell, letterForm());

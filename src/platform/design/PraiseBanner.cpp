@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "PraiseBanner.h"
 
+#include "platform/accessibility/Accessibility.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -25,6 +27,8 @@ PraiseBanner::PraiseBanner(QWidget *parent) : QLabel(parent), timer_(new QTimer(
     colours.setColor(QPalette::WindowText, kBannerText);
     setPalette(colours);
     hide();
+    // Screen readers hear the praise from the game's announcer.
+    hideFromReaders(this);
 
     timer_->setObjectName(QStringLiteral("PraiseBannerTimer"));
     timer_->setSingleShot(true);

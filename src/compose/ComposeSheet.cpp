@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr double kHeading = 12;
-constexpr double kNameLine = 9;
 constexpr double kGap = 3;
 constexpr double kSmallestCellWidth = 85;
 constexpr double kLargestCellHeight = 62;
@@ -39,24 +37,12 @@ ComposeSheet::ComposeSheet(std::vector<Word> words, LetterForm form, const QFont
 void ComposeSheet::paintPage(int page, QPainter &painter, const PaperPage &paper) const
 {
     const bool solved = page == 1;
-    const QRectF area = paper.area;
-    const QRectF heading(area.left(), area.top(), area.width(), paper.mm(kHeading));
-    const QRectF nameLine(area.left(), heading.bottom(), area.width(), paper.mm(kNameLine));
-    painter.setPen(Qt::black);
-    painter.setFont(fontOfHeight(paperSans(true), heading.height() * 0.8, painter));
-    painter.drawText(heading, Qt::AlignLeft | Qt::AlignVCenter,
-                     solved ? QStringLiteral("Soluzioni") : QStringLiteral("Componi la parola"));
-    if (!solved) {
-        painter.setFont(fontOfHeight(paperSans(), nameLine.height() * 0.6, painter));
-        painter.drawText(nameLine, Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("Nome ______________  Data __________"));
-    }
+    paintHeading(painter, paper, solved ? QStringLiteral("Soluzioni") : name(), !solved);
 
     const int count = int(words_.size());
     if (count == 0)
         return;
-    const QRectF cells(QPointF(area.left(), nameLine.bottom() + paper.mm(kGap)),
-                       area.bottomRight());
+    const QRectF cells = belowHeading(paper).adjusted(0, paper.mm(kGap), 0, 0);
     const int across =
         std::clamp(int(cells.width() / paper.mm(kSmallestCellWidth)), 1, kMostCellsAcross);
     const int rows = (count + across - 1) / across;

@@ -14,8 +14,6 @@ namespace {
 constexpr int kRows = CruciPuzzleBoard::kRows;
 constexpr int kColumns = CruciPuzzleBoard::kColumns;
 constexpr double kLargestGrid = 150;
-constexpr double kHeading = 12;
-constexpr double kNameLine = 9;
 constexpr double kDirectionsLine = 9;
 constexpr double kGap = 3;
 constexpr double kSmallestClueRow = 24;
@@ -51,10 +49,7 @@ WordSearchSheet::Layout WordSearchSheet::layOut(const PaperPage &paper) const
 {
     const QRectF area = paper.area;
     Layout layout;
-    layout.heading = QRectF(area.left(), area.top(), area.width(), paper.mm(kHeading));
-    layout.nameLine =
-        QRectF(area.left(), layout.heading.bottom(), area.width(), paper.mm(kNameLine));
-    const double gridTop = layout.nameLine.bottom() + paper.mm(kGap);
+    const double gridTop = belowHeading(paper).top() + paper.mm(kGap);
     const double underGrid = paper.mm(kGap + kDirectionsLine);
     const int clues = int(board_.laidWords.size());
     double side;
@@ -83,15 +78,7 @@ void WordSearchSheet::paintPage(int page, QPainter &painter, const PaperPage &pa
 {
     const bool solved = page == 1;
     const Layout layout = layOut(paper);
-    painter.setPen(Qt::black);
-    painter.setFont(fontOfHeight(paperSans(true), layout.heading.height() * 0.8, painter));
-    painter.drawText(layout.heading, Qt::AlignLeft | Qt::AlignVCenter,
-                     solved ? QStringLiteral("Soluzioni") : QStringLiteral("Crucipuzzle"));
-    painter.setFont(fontOfHeight(paperSans(), layout.nameLine.height() * 0.6, painter));
-    if (!solved) {
-        painter.drawText(layout.nameLine, Qt::AlignLeft | Qt::AlignVCenter,
-                         QStringLiteral("Nome ______________  Data __________"));
-    }
+    paintHeading(painter, paper, solved ? QStringLiteral("Soluzioni") : name(), !solved);
     paintGrid(painter, paper, layout.grid, solved);
     if (solved)
         paintWordBands(painter, paper, layout.grid);

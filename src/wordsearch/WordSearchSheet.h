@@ -27,8 +27,6 @@ public:
 private:
     struct Layout
     {
-        QRectF heading;
-        QRectF nameLine;
         QRectF grid;
         QRectF directions;
         QRectF clues;

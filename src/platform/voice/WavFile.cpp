@@ -83,10 +83,10 @@ void append32(QByteArray &bytes, quint32 value)
 
 } // namespace
 
-WavReading readWav(const QByteArray &bytes, std::optional<std::chrono::milliseconds> atMost)
+WavReading readWav(QByteArrayView bytes, std::optional<std::chrono::milliseconds> atMost)
 {
     WavReading reading;
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.sliced(8, 4) != "WAVE")
         return reading;
     using Status = WavReading::Status;
     const auto endedAs = [&reading](Status status) {
@@ -96,8 +96,8 @@ WavReading readWav(const QByteArray &bytes, std::optional<std::chrono::milliseco
     std::optional<PcmLayout> layout;
     bool knownCoding = false;
     for (qsizetype at = 12; at + 8 <= bytes.size();) {
-        const QByteArrayView id(bytes.constData() + at, 4);
-        const quint32 declared = u32(bytes.constData() + at + 4);
+        const QByteArrayView id(bytes.data() + at, 4);
+        const quint32 declared = u32(bytes.data() + at + 4);
         const qsizetype body = at + 8;
         const qsizetype left = bytes.size() - body;
         // Writers that stream leave the size of the sound open.
@@ -106,10 +106,9 @@ WavReading readWav(const QByteArray &bytes, std::optional<std::chrono::milliseco
         const bool beforeSound = reading.status != Status::Read;
         if (id == "LIST") {
             // The INFO list may come before the sound or after it.
-            reading.ours = reading.ours ||
-                           listNamesUs(QByteArrayView(bytes).sliced(body, std::min(left, size)));
+            reading.ours = reading.ours || listNamesUs(bytes.sliced(body, std::min(left, size)));
         } else if (beforeSound && id == "fmt " && declared >= 16 && left >= 16) {
-            const char *format = bytes.constData() + body;
+            const char *format = bytes.data() + body;
             quint16 coding = u16(format);
             const quint16 bits = u16(format + 14);
             // The extensible header names its coding in the first two bytes of a GUID.
@@ -134,7 +133,7 @@ WavReading readWav(const QByteArray &bytes, std::optional<std::chrono::milliseco
             qint64 kept = frames;
             if (atMost)
                 kept = std::min<qint64>(frames, atMost->count() * layout->sampleRate / 1000);
-            reading.sound = {bytes.mid(body, kept * frame), *layout};
+            reading.sound = {bytes.sliced(body, kept * frame).toByteArray(), *layout};
             reading.status = Status::Read;
         }
         if (size > left)
@@ -150,6 +149,9 @@ WavReading readWavFile(const QString &path, std::optional<std::chrono::milliseco
     QFile file(path);
     if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly))
         return {};
+    // Mapped, so that of a long file only its header and the sound kept are read from the disk.
+    if (const uchar *mapped = file.map(0, file.size()))
+        return readWav(QByteArrayView(mapped, file.size()), atMost);
     return readWav(file.readAll(), atMost);
 }
 

@@ -97,9 +97,10 @@ protected:
 };
 
 // The teacher records "gatto": the microphone is silent at first, then hears its tone; the
-// recording stops by itself and is saved cut and levelled. A phone's OGG file, decoded by the
-// system, gives "cane" its voice; a file that is no sound is refused by name. Played with the list
-// saved, the memory game says the teacher's recording of a word, and the engine says the others.
+// recording stops by itself and is saved with the silence before the tone cut off. A phone's OGG
+// file, decoded by the system, gives "cane" its voice; a file that is no sound is refused by name.
+// Played with the list saved, the memory game says the teacher's recording of a word, and the
+// engine says the others.
 TEST_F(HearingTest, ARecordingMadeInTheEditorIsSavedAndSaidByTheMemoryGame)
 {
     auto *form = new FormPreparaLista(services, {});

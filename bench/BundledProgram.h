@@ -26,8 +26,10 @@ struct BundledProgram
     // Silent, as with --senza-voce, unless a benchmark turns it on: the speech engine starts only
     // once in a process, and the voice's benchmarks measure that start.
     SpokenVoice spoken;
-    WordVoice wordVoice{spoken,
-                        [this](const QString &word) { return services.recordingFor(word); }};
+    // The teacher's recordings looked for as the program looks for them.
+    WordVoice wordVoice{spoken, [this](const QString &word) {
+                            return recordingFileFor({words.listFolder(), folder}, word);
+                        }};
     SwitchableVoice voice{wordVoice, false};
     ClassChoices choices;
     Services services{words, random, dialogs, folder, voice, choices, {}};

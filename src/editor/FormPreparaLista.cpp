@@ -7,7 +7,6 @@
 #include "PictureIntake.h"
 #include "VoiceCommands.h"
 #include "WordTilesView.h"
-#include "core/WordChecks.h"
 #include "platform/ListLoading.h"
 #include "platform/Services.h"
 #include "platform/accessibility/Announcer.h"
@@ -301,15 +300,9 @@ void FormPreparaLista::takePicture(int row, const QMimeData *mime)
 
 void FormPreparaLista::pictureReady(const QString &word, const TileFile &picture)
 {
-    // The word may have been renamed or removed while its picture was read.
-    const QStringList words = document_->tiles().words();
-    for (int row = 0; row < words.size(); ++row) {
-        if (wordKey(words[row]) == wordKey(word)) {
-            document_->setFile(row, WordTile::FileKind::Picture, picture);
-            say(QStringLiteral("«%1» ha la sua immagine.").arg(words[row]));
-            return;
-        }
-    }
+    if (const QString now = document_->setFileOf(word, WordTile::FileKind::Picture, picture);
+        !now.isEmpty())
+        say(QStringLiteral("«%1» ha la sua immagine.").arg(now));
 }
 
 void FormPreparaLista::removeSelectedWord()

@@ -111,3 +111,15 @@ void ListDocument::setFile(int row, WordTile::FileKind kind, const TileFile &fil
 {
     undo_.push(new SetFileCommand(tiles_, row, kind, file));
 }
+
+QString ListDocument::setFileOf(const QString &word, WordTile::FileKind kind, const TileFile &file)
+{
+    const QStringList words = tiles_.words();
+    for (int row = 0; row < words.size(); ++row) {
+        if (wordKey(words[row]) == wordKey(word)) {
+            setFile(row, kind, file);
+            return words[row];
+        }
+    }
+    return {};
+}

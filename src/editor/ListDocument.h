@@ -45,6 +45,9 @@ public:
     QString renameWord(int row, const QString &typed);
     void removeWord(int row);
     void setFile(int row, WordTile::FileKind kind, const TileFile &file);
+    // Gives `word` its file under the spelling the list has now, as the file may come after the
+    // teacher renamed the word; that spelling, or empty when the list no longer has the word.
+    QString setFileOf(const QString &word, WordTile::FileKind kind, const TileFile &file);
 
 signals:
     void pathChanged();

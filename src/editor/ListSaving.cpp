@@ -46,6 +46,13 @@ QString writeWhole(const QString &path, const QByteArray &bytes)
     return {};
 }
 
+// The file of `word` of that kind as this editor names it, beside the list in `folder`.
+QString ownFile(const QString &folder, const WordFileKind &kind, const QString &word)
+{
+    return QDir(folder).filePath(QStringLiteral("%1/%2%3").arg(
+        QLatin1String(kind.folder), word, QLatin1String(kind.endings.front())));
+}
+
 struct PictureJob
 {
     QString target;
@@ -145,8 +152,7 @@ QHash<QString, QString> removeFilesOfGoneWords(const QString &listPath,
              {WordTile::FileKind::Picture, WordTile::FileKind::Recording}) {
             const WordFileKind &files =
                 kind == WordTile::FileKind::Picture ? kPictureFiles : kRecordingFiles;
-            const QString file = QDir(folder).filePath(QStringLiteral("%1/%2%3").arg(
-                QLatin1String(files.folder), word, QLatin1String(files.endings.front())));
+            const QString file = ownFile(folder, files, word);
             if (!QFileInfo(file).isFile() || !writtenHere(file, kind))
                 continue;
             const QString copy =
@@ -173,9 +179,9 @@ std::optional<QByteArray> recordingBytes(const TileFile &recording)
 QString saveRecordings(const QString &folder, const QList<WordTile> &tiles, Dialogs &dialogs,
                        QWidget *parent)
 {
-    const QString recordingFolder = QDir(folder).filePath(QStringLiteral("voce"));
     const bool any = std::any_of(tiles.begin(), tiles.end(),
                                  [](const WordTile &tile) { return tile.recording.isSet(); });
+    const QString recordingFolder = QDir(folder).filePath(QStringLiteral("voce"));
     if (any && !QDir().mkpath(recordingFolder))
         return QStringLiteral("Non riesco a creare la cartella «%1».")
             .arg(QDir::toNativeSeparators(recordingFolder));
@@ -190,7 +196,7 @@ QString saveRecordings(const QString &folder, const QList<WordTile> &tiles, Dial
             return QStringLiteral("La voce di «%1» non si può più leggere (%2): la lista non è "
                                   "stata salvata.")
                 .arg(tile.word, QFileInfo(tile.recording.path).fileName());
-        const QString target = QDir(recordingFolder).filePath(tile.word + QStringLiteral(".wav"));
+        const QString target = ownFile(folder, kRecordingFiles, tile.word);
         if (settleStanding(there, target, *wav, WordTile::FileKind::Recording, tile.word, dialogs,
                            parent) == Standing::Skip)
             continue;
@@ -236,8 +242,7 @@ SaveOutcome saveList(const ListToSave &list, Dialogs &dialogs, QWidget *parent,
         // The list's own picture, where the games find it already.
         if (!there.isEmpty() && QFileInfo(there) == QFileInfo(tile.picture.path))
             continue;
-        jobs.append({QDir(pictureFolder).filePath(tile.word + QStringLiteral(".jpg")), tile.picture,
-                     tile.word, there});
+        jobs.append({ownFile(folder, kPictureFiles, tile.word), tile.picture, tile.word, there});
     }
 
     const int total = int(jobs.size());

@@ -4,7 +4,6 @@
 #include "ListDocument.h"
 #include "RecordingIntake.h"
 #include "TileRecorder.h"
-#include "core/WordChecks.h"
 #include "platform/Services.h"
 #include "platform/dialogs/Dialogs.h"
 #include "platform/voice/AudioModule.h"
@@ -183,13 +182,7 @@ void VoiceCommands::remove()
 
 void VoiceCommands::recordingReady(const QString &word, const TileFile &recording)
 {
-    // The word may have been renamed or removed while its recording was made.
-    const QStringList words = document_.tiles().words();
-    for (int row = 0; row < words.size(); ++row) {
-        if (wordKey(words[row]) == wordKey(word)) {
-            document_.setFile(row, WordTile::FileKind::Recording, recording);
-            emit said(QStringLiteral("«%1» ha la sua voce.").arg(words[row]));
-            return;
-        }
-    }
+    if (const QString now = document_.setFileOf(word, WordTile::FileKind::Recording, recording);
+        !now.isEmpty())
+        emit said(QStringLiteral("«%1» ha la sua voce.").arg(now));
 }

@@ -34,9 +34,4 @@ struct Services
     {
         return pictureFileFor({words.listFolder(), programFolder}, word);
     }
-    // The teacher's recording of a word, found as its picture is.
-    QString recordingFor(const QString &word) const
-    {
-        return recordingFileFor({words.listFolder(), programFolder}, word);
-    }
 };

@@ -9,11 +9,8 @@
 #include "platform/design/DesignLabel.h"
 #include "platform/design/DesignSurface.h"
 #include "platform/voice/LoadedAudio.h"
-#include "platform/voice/SpeechPlayer.h"
-#include "platform/voice/SpeechSynthesis.h"
 #include "platform/voice/VoiceModule.h"
 #include "platform/voice/VoiceSwitch.h"
-#include "platform/voice/WavFile.h"
 #include "platform/voice/WordVoice.h"
 #include "support/Files.h"
 #include "support/ScriptedDialogs.h"
@@ -21,13 +18,10 @@
 #include "support/Windows.h"
 
 #include <QAction>
-#include <QAudioDevice>
 #include <QDir>
 #include <QLineEdit>
-#include <QMediaDevices>
-#include <QProcess>
 #include <QProgressBar>
-#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -38,9 +32,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-const QString kSink = QStringLiteral("zibaldo_null");
 const QString kMicrophone = QStringLiteral("zibaldo_sine");
-constexpr int kHeardRate = 22050;
 
 void pactl(const QStringList &arguments)
 {
@@ -48,55 +40,30 @@ void pactl(const QStringList &arguments)
         << arguments.join(u' ').toStdString();
 }
 
-// What the loudspeaker plays, as its monitor hears it from the moment it is listening.
-class Listener
+// What the loudspeaker plays in the `length` after `act`, heard through its monitor.
+Speech heardAfter(const std::function<void()> &act, std::chrono::milliseconds length)
 {
-public:
-    Listener()
-    {
-        file_ = QDir(folder_.path()).filePath(QStringLiteral("monitor.raw"));
-        process_.start(QStringLiteral("parecord"),
-                       {QStringLiteral("--device=%1.monitor").arg(kSink), QStringLiteral("--raw"),
-                        QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
-                        QStringLiteral("--rate=%1").arg(kHeardRate),
-                        QStringLiteral("--latency-msec=20"), file_});
-        process_.waitForStarted();
-        // Listening once the monitor's silence starts coming in.
-        listening_ = QTest::qWaitFor([this] { return QFileInfo(file_).size() > 0; }, 10000);
-    }
-    ~Listener()
-    {
-        process_.terminate();
-        process_.waitForFinished();
-    }
-
-    bool listening() const { return listening_; }
-    // Waits until `length` more has been heard, then hands over everything heard.
-    Speech heardAfter(std::chrono::milliseconds length)
-    {
-        const qint64 wanted = QFileInfo(file_).size() + length.count() * kHeardRate / 1000 * 2;
-        if (!QTest::qWaitFor([&] { return QFileInfo(file_).size() >= wanted; }, 20000))
-            return {};
-        QFile raw(file_);
-        raw.open(QIODevice::ReadOnly);
-        return monoFrom(raw.readAll(), {PcmLayout::Sample::Int16, 1, kHeardRate});
-    }
-
-private:
-    QTemporaryDir folder_;
-    QString file_;
-    QProcess process_;
-    bool listening_ = false;
-};
-
-// The share of the tone in what was heard, the silence around it left out.
-double toneShareHeard(const Speech &sound, double frequency)
-{
-    const auto loud = [](qint16 sample) { return std::abs(int(sample)) > 1000; };
-    const auto first = std::find_if(sound.samples.begin(), sound.samples.end(), loud);
-    const auto last = std::find_if(sound.samples.rbegin(), sound.samples.rend(), loud).base();
-    return toneShare(sound, frequency, std::size_t(first - sound.samples.begin()),
-                     std::size_t(last - sound.samples.begin()));
+    constexpr int kRate = 22050;
+    QTemporaryDir folder;
+    QFile heard(folder.filePath(QStringLiteral("monitor.raw")));
+    QProcess monitor;
+    monitor.start(QStringLiteral("parecord"),
+                  QProcess::splitCommand(QStringLiteral("--device=zibaldo_null.monitor --raw "
+                                                        "--format=s16le --channels=1 --rate=%1 "
+                                                        "--latency-msec=20 %2")
+                                             .arg(kRate)
+                                             .arg(heard.fileName())));
+    // Listening once the monitor's silence starts coming in.
+    if (!QTest::qWaitFor([&heard] { return heard.size() > 0; }, 10000))
+        return {};
+    const qint64 wanted = heard.size() + length.count() * kRate / 1000 * 2;
+    act();
+    const bool whole = QTest::qWaitFor([&] { return heard.size() >= wanted; }, 20000);
+    monitor.terminate();
+    monitor.waitForFinished();
+    if (!whole || !heard.open(QIODevice::ReadOnly))
+        return {};
+    return monoFrom(heard.readAll(), {PcmLayout::Sample::Int16, 1, kRate});
 }
 
 class HearingTest : public ::testing::Test
@@ -104,15 +71,14 @@ class HearingTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(QProcess::execute(QStringLiteral("pactl"), {QStringLiteral("info")}), 0)
-            << "no sound server: these tests run under ctest, which starts one";
+        // Under ctest, which starts the tests' sound server.
+        pactl({QStringLiteral("info")});
         services.audio = &audio;
     }
     void TearDown() override
     {
         discardWindows();
-        QProcess::execute(QStringLiteral("pactl"),
-                          {QStringLiteral("set-source-mute"), kMicrophone, QStringLiteral("0")});
+        pactl({QStringLiteral("set-source-mute"), kMicrophone, QStringLiteral("0")});
     }
 
     QTemporaryDir folder;
@@ -131,19 +97,24 @@ protected:
 };
 
 // The teacher records "gatto": the microphone is silent at first, then hears its tone; the
-// recording stops by itself and is saved cut and levelled.
-TEST_F(HearingTest, TheEditorsRecorderKeepsTheMicrophonesVoiceTrimmedAndLevelled)
+// recording stops by itself and is saved with the silence before the tone cut off. A phone's OGG
+// file, decoded by the system, gives "cane" its voice; a file that is no sound is refused by name.
+// Played with the list saved, the memory game says the teacher's recording of a word, and the
+// engine says the others.
+TEST_F(HearingTest, ARecordingMadeInTheEditorIsSavedAndSaidByTheMemoryGame)
 {
     auto *form = new FormPreparaLista(services, {});
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-    form->findChild<QLineEdit *>(QStringLiteral("NuovaParola"))->setText(QStringLiteral("gatto"));
-    QTest::keyClick(form->findChild<QLineEdit *>(QStringLiteral("NuovaParola")), Qt::Key_Return);
-
+    auto *field = form->findChild<QLineEdit *>(QStringLiteral("NuovaParola"));
+    const auto add = [field](const char *word) {
+        field->setText(QString::fromLatin1(word));
+        QTest::keyClick(field, Qt::Key_Return);
+    };
+    add("gatto");
     pactl({QStringLiteral("set-source-mute"), kMicrophone, QStringLiteral("1")});
     QAction *record = form->findChild<QAction *>(QStringLiteral("RegistraVoce"));
     record->trigger();
-    ASSERT_EQ(record->text(), QStringLiteral("Ferma la registrazione"));
     const auto *meter = form->findChild<QProgressBar *>(QStringLiteral("LivelloMicrofono"));
     // Some silence first, as while the teacher draws breath: not a wait for anything.
     QTest::qWait(600);
@@ -154,122 +125,61 @@ TEST_F(HearingTest, TheEditorsRecorderKeepsTheMicrophonesVoiceTrimmedAndLevelled
     ASSERT_TRUE(QTest::qWaitFor(
         [record] { return record->text() == QStringLiteral("Registra la voce"); }, 10000));
 
+    add("cane");
+    writeFile(folder.filePath(QStringLiteral("nota.ogg")), "non sono un suono");
+    const QString ogg = folder.filePath(QStringLiteral("cane.ogg"));
+    ASSERT_TRUE(encodedTone(ogg, 660, 44100, QStringLiteral("vorbisenc ! oggmux")));
+    dialogs.fileNames = {folder.filePath(QStringLiteral("nota.ogg")), ogg};
+    const auto *status = form->findChild<QStatusBar *>();
+    for (const char *said : {"«nota.ogg» non è un file audio", "«cane» ha la sua voce"}) {
+        form->findChild<QAction *>(QStringLiteral("ScegliFileAudio"))->trigger();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [status, said] { return status->currentMessage().startsWith(QString::fromUtf8(said)); },
+            10000))
+            << status->currentMessage().toStdString();
+    }
+    for (const char *word :
+         {"topo", "mucca", "oca", "pecora", "capra", "gallo", "asino", "lupo", "orso", "volpe"})
+        add(word);
+
     const QString list = folder.filePath(QStringLiteral("animali/animali.txt"));
     dialogs.fileNames = {list};
     form->findChild<QAction *>(QStringLiteral("Salva"))->trigger();
-    const WavReading saved = readWavFile(folder.filePath(QStringLiteral("animali/voce/gatto.wav")));
-    ASSERT_EQ(saved.status, WavReading::Status::Read);
-    EXPECT_EQ(saved.sound.layout.sample, PcmLayout::Sample::Int16);
-    EXPECT_EQ(saved.sound.layout.channels, 1);
-    EXPECT_GE(saved.sound.layout.sampleRate, 22050);
-    EXPECT_TRUE(saved.ours);
-    const Speech kept = monoFrom(saved.sound.bytes, saved.sound.layout);
-    // Five seconds heard, the silence before the tone cut off.
-    EXPECT_GE(kept.duration(), 2s);
-    EXPECT_LE(kept.duration(), 4600ms);
+    const std::optional<Speech> kept =
+        keptRecording(folder.filePath(QStringLiteral("animali/voce/gatto.wav")));
+    ASSERT_TRUE(kept.has_value());
+    // Heard to the end, the silence before the tone cut off.
+    EXPECT_GE(kept->duration(), 2s);
     const auto loud = [](qint16 sample) { return std::abs(int(sample)) > 8000; };
-    EXPECT_LE(std::find_if(kept.samples.begin(), kept.samples.end(), loud) - kept.samples.begin(),
-              kept.sampleRate / 10);
-    EXPECT_NEAR(peakOf(kept), 0.708, 0.03);
-    EXPECT_GT(toneShare(kept, 440, kept.samples.size() / 4, kept.samples.size() / 2), 0.95);
-}
+    EXPECT_LE(std::find_if(kept->samples.begin(), kept->samples.end(), loud) -
+                  kept->samples.begin(),
+              kept->sampleRate / 10);
+    EXPECT_GT(toneShare(*kept, 440), 0.95);
+    const std::optional<Speech> phone =
+        keptRecording(folder.filePath(QStringLiteral("animali/voce/cane.wav")));
+    ASSERT_TRUE(phone.has_value());
+    EXPECT_NEAR(double(phone->duration().count()), 1e6, 0.15e6);
+    EXPECT_GT(toneShare(*phone, 660), 0.95);
 
-// A word card turned in the memory game says the teacher's recording of it; without one, the
-// speech engine says it.
-TEST_F(HearingTest, TheMemoryGameSaysTheTeachersRecordingElseTheEngine)
-{
-    QDir(folder.path()).mkdir(QStringLiteral("voce"));
-    const QStringList animals{"gatto", "cane",  "topo",  "mucca", "oca",  "pecora",
-                              "capra", "gallo", "asino", "lupo",  "orso", "volpe"};
-    writeFile(folder.filePath(QStringLiteral("animali.txt")),
-              animals.join(QStringLiteral("\r\n")).toUtf8());
-    for (const QString &animal : animals)
-        writeFile(folder.filePath(QStringLiteral("voce/%1.wav").arg(animal)),
-                  wavBytes(tone(660, 1, 44100)));
-    ASSERT_TRUE(words.loadWordList(folder.filePath(QStringLiteral("animali.txt"))).loaded());
-    choices.setLevel(Game::Memory, Level::Hard);
-
+    ASSERT_TRUE(words.loadWordList(list).loaded());
     auto *game = new FormMemory(services);
     showFillingScreen(game);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(game));
-    {
-        Listener listener;
-        ASSERT_TRUE(listener.listening());
-        QTest::mouseClick(game->surface()->label("Label2", kSlots), Qt::LeftButton, {}, {5, 5});
-        const Speech heard = listener.heardAfter(1500ms);
-        EXPECT_GT(peakOf(heard), 0.3);
-        EXPECT_GT(toneShareHeard(heard, 660), 0.9);
-    }
-    QDir(folder.filePath(QStringLiteral("voce"))).removeRecursively();
-    {
-        Listener listener;
-        ASSERT_TRUE(listener.listening());
-        QTest::mouseClick(game->surface()->label("Label2", kSlots + 1), Qt::LeftButton, {}, {5, 5});
-        const Speech heard = listener.heardAfter(1500ms);
-        EXPECT_GT(peakOf(heard), 0.1) << "the engine said nothing";
-        EXPECT_LT(toneShareHeard(heard, 660), 0.3);
-    }
-}
-
-// A sound file that is not WAV, decoded by the system's own decoders.
-TEST_F(HearingTest, TheModuleDecodesAnOggFile)
-{
-    const QString ogg = folder.filePath(QStringLiteral("gatto.ogg"));
-    ASSERT_EQ(
-        QProcess::execute(QStringLiteral("gst-launch-1.0"),
-                          {"-q", "audiotestsrc", "freq=660", "num-buffers=60", "!", "audioconvert",
-                           "!", "vorbisenc", "!", "oggmux", "!", "filesink", "location=" + ogg}),
-        0);
-    std::optional<DecodedFile> decoded;
-    audio.decodeFile(ogg, 30s, [&decoded](const DecodedFile &file) { decoded = file; });
-    ASSERT_TRUE(QTest::qWaitFor([&decoded] { return decoded.has_value(); }, 10000));
-    ASSERT_TRUE(decoded->decoded);
-    const Speech sound = monoFrom(decoded->sound.bytes, decoded->sound.layout);
-    EXPECT_NEAR(double(sound.duration().count()), 60 * 1024 * 1e6 / 44100, 0.1e6);
-    EXPECT_GT(toneShare(sound, 660), 0.9);
-
-    decoded.reset();
-    const QString text = folder.filePath(QStringLiteral("nota.ogg"));
-    writeFile(text, "non sono un suono");
-    audio.decodeFile(text, 30s, [&decoded](const DecodedFile &file) { decoded = file; });
-    ASSERT_TRUE(QTest::qWaitFor([&decoded] { return decoded.has_value(); }, 10000));
-    EXPECT_FALSE(decoded->decoded);
-}
-
-std::optional<QAudioDevice> nullSink()
-{
-    SpeechPlayer::defaultOutput();
-    for (const QAudioDevice &output : QMediaDevices::audioOutputs()) {
-        if (output.id() == kSink.toUtf8())
-            return output;
-    }
-    return std::nullopt;
-}
-
-TEST_F(HearingTest, SpeechPlayerPlaysOnTheNullSinkAndCutsTheWordBefore)
-{
-    const std::optional<QAudioDevice> output = nullSink();
-    ASSERT_TRUE(output.has_value());
-    const std::optional<Speech> gatto = synthesizeSpeech(QStringLiteral("gatto"));
-    const std::optional<Speech> perche = synthesizeSpeech(QStringLiteral("perché"));
-    ASSERT_TRUE(gatto && perche);
-
-    SpeechPlayer player;
-    ASSERT_TRUE(player.play(*gatto, *output));
-    EXPECT_TRUE(player.isPlaying());
-    ASSERT_TRUE(player.play(*perche, *output));
-    EXPECT_TRUE(player.isPlaying());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !player.isPlaying(); }, 10000))
-        << "the sink never drained the word";
-    ASSERT_TRUE(player.play(*gatto, *output));
-    player.stop();
-    EXPECT_FALSE(player.isPlaying());
-    // A pupil clicking fast: each word cut while the output takes it in.
-    for (int i = 0; i < 20; ++i) {
-        ASSERT_TRUE(player.play(i % 2 ? *gatto : *perche, *output));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return player.playedSoFar().count() > 0; }, 5000));
-    }
-    player.stop();
+    const auto turnWordCard = [game](const char *word) {
+        return [game, word] {
+            for (int slot = 0; slot < kSlots; ++slot) {
+                if (game->surface()->label("Label1", slot)->text().toLower() == word)
+                    QTest::mouseClick(game->surface()->label("Label2", kSlots + slot),
+                                      Qt::LeftButton, {}, {5, 5});
+            }
+        };
+    };
+    const Speech engine = heardAfter(turnWordCard("topo"), 1500ms);
+    EXPECT_GT(peakOf(engine), 0.1) << "the engine said nothing";
+    EXPECT_LT(toneShare(engine, 660), 0.3);
+    const Speech recording = heardAfter(turnWordCard("cane"), 1500ms);
+    EXPECT_GT(peakOf(recording), 0.3);
+    EXPECT_GT(toneShare(recording, 660), 0.9);
 }
 
 } // namespace

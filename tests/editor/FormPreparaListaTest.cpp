@@ -23,7 +23,6 @@
 
 #include <QAccessible>
 #include <QAction>
-#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
@@ -99,28 +98,6 @@ protected:
         form->findChild<QPushButton *>(QStringLiteral("ScegliImmagine"))->click();
     }
     QString selectedWord() const { return tiles()->currentIndex().data(Qt::EditRole).toString(); }
-    QAction *action(const char *name) const
-    {
-        return form->findChild<QAction *>(QString::fromLatin1(name));
-    }
-    QString spokenName(int row) const
-    {
-        return QAccessible::queryAccessibleInterface(tiles())->child(row)->text(QAccessible::Name);
-    }
-    QString summary() const
-    {
-        return form->findChild<QLabel *>(QStringLiteral("Riepilogo"))->text();
-    }
-    // Records the selected word from the scripted microphone, which stops by itself.
-    void record()
-    {
-        command("RegistraVoce");
-        ASSERT_EQ(action("RegistraVoce")->text(), QStringLiteral("Ferma la registrazione"));
-        EXPECT_TRUE(form->findChild<QWidget *>(QStringLiteral("LivelloMicrofono"))->isVisible());
-        ASSERT_TRUE(QTest::qWaitFor([this] {
-            return action("RegistraVoce")->text() == QStringLiteral("Registra la voce");
-        }));
-    }
     void chooseSound(const QString &file)
     {
         dialogs.fileNames = {file};
@@ -412,160 +389,77 @@ TEST_F(FormPreparaListaTest, AFailedSaveKeepsTheOldListAndTheWork)
     EXPECT_EQ(dialogs.shown.back().kind, Kind::SaveFile);
 }
 
-// A two-colour palette picture, as a drawing program copies it: PNG bytes on the clipboard.
-TEST_F(FormPreparaListaTest, APalettePictureFromTheClipboardKeepsItsColours)
-{
-    open();
-    type(QStringLiteral("zucca"));
-    QImage drawing(1200, 900, QImage::Format_Mono);
-    drawing.setColorTable({qRgb(255, 140, 0), qRgb(255, 255, 255)});
-    drawing.fill(0u);
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    ASSERT_TRUE(drawing.save(&buffer, "PNG"));
-    auto *copied = new QMimeData;
-    copied->setData(QStringLiteral("image/png"), png);
-    QGuiApplication::clipboard()->setMimeData(copied);
-    command("IncollaImmagine");
-    settle();
-    const QString list = QDir(documents.path()).filePath("zucche/zucche.txt");
-    dialogs.fileNames = {list};
-    command("Salva");
-    const QImage saved(QDir(documents.path()).filePath("zucche/jpg/zucca.jpg"));
-    ASSERT_FALSE(saved.isNull()) << status().toStdString();
-    for (const QPoint at : {QPoint(10, 10), QPoint(401, 300), QPoint(790, 590)}) {
-        const QColor colour = saved.pixelColor(at);
-        EXPECT_TRUE(colour.red() > 240 && std::abs(colour.green() - 140) < 12 && colour.blue() < 20)
-            << colour.name().toStdString();
-    }
-}
-
-// A voice of its own for a word: recorded, heard, deleted and brought back by undo, without the
-// mouse; with no microphone the editor says so.
-TEST_F(FormPreparaListaTest, AWordsVoiceIsRecordedHeardAndDeletedAndEveryChangeUndone)
+// A word's voice without the mouse: none without a microphone; recorded, or taken from a file
+// (refused by name when cut short, cut to its start when far too long and the teacher says so);
+// heard, deleted and undone; saved in voce/ beside the list, carried to a renamed word's name and
+// taken away with a removed word, while the teacher's own files stay; undone after the save, it
+// comes back.
+TEST_F(FormPreparaListaTest, AWordsVoiceIsRecordedOrTakenHeardDeletedUndoneAndSavedBesideTheList)
 {
     open();
     type(QStringLiteral("gatto"));
-    command("RegistraVoce");
+    QTest::keyClick(field(), Qt::Key_R, Qt::ControlModifier);
     EXPECT_TRUE(status().startsWith(QStringLiteral("Nessun microfono"))) << status().toStdString();
-    EXPECT_FALSE(model().tile(0).recording.isSet());
-
-    // Half a second of room, a second of voice, half a second of room.
-    Speech heard = tone(0, 0.5, 48000);
-    const Speech said = tone(330, 1, 48000, 0.2);
-    heard.samples.insert(heard.samples.end(), said.samples.begin(), said.samples.end());
-    heard.samples.resize(heard.samples.size() + 24000);
-    audio.microphone = {asHeard(heard)};
-    record();
-    ASSERT_TRUE(model().tile(0).recording.isSet()) << status().toStdString();
-    EXPECT_EQ(status(), QStringLiteral("«gatto» ha la sua voce."));
-    EXPECT_EQ(spokenName(0), QStringLiteral("gatto, con immagine, con voce"));
-    EXPECT_TRUE(summary().contains(QStringLiteral("· 0 senza voce ·"))) << summary().toStdString();
-
-    QTest::keyClick(field(), Qt::Key_L, Qt::ControlModifier);
-    ASSERT_EQ(audio.out.played.size(), 1u);
-    const Speech &played = audio.out.played.front();
-    EXPECT_EQ(played.sampleRate, 48000);
-    EXPECT_NEAR(double(played.duration().count()), 1.1e6, 0.1e6); // the room cut off
-    EXPECT_NEAR(peakOf(played), 0.708, 0.02);
-
-    QTest::keyClick(field(), Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_FALSE(model().tile(0).recording.isSet());
-    command("Annulla");
-    EXPECT_TRUE(model().tile(0).recording.isSet());
-    command("Annulla");
-    EXPECT_FALSE(model().tile(0).recording.isSet());
-    command("Ripeti");
-    EXPECT_TRUE(model().tile(0).recording.isSet());
-}
-
-// Recordings made elsewhere: a long WAV cut when the teacher says so, another kind of file through
-// the system's decoders, and files refused with a sentence naming them, leaving the word as it was.
-TEST_F(FormPreparaListaTest, ASoundFileIsTakenOrRefusedByName)
-{
-    open();
+    // The scripted microphone hears a second of voice at once, and the recording stops by itself.
+    audio.microphone = readWav(wavBytes(tone(440, 1, 48000))).sound;
+    QTest::keyClick(field(), Qt::Key_R, Qt::ControlModifier);
+    QAction *record = form->findChild<QAction *>(QStringLiteral("RegistraVoce"));
+    ASSERT_EQ(record->text(), QStringLiteral("Ferma la registrazione"));
+    EXPECT_TRUE(form->findChild<QWidget *>(QStringLiteral("LivelloMicrofono"))->isVisible());
+    ASSERT_TRUE(
+        QTest::qWaitFor([record] { return record->text() == QStringLiteral("Registra la voce"); }));
+    type(QStringLiteral("topo"));
     type(QStringLiteral("cane"));
-    const QDir folder(documents.path());
-    writeFile(folder.filePath("lunga.wav"), wavBytes(tone(440, 40, 22050)));
-    writeFile(folder.filePath("tagliata.wav"), wavBytes(tone(440, 1, 22050)).left(2000));
-    writeFile(folder.filePath("nota.txt"), "non sono un suono");
+    const QString cut = documents.filePath("tagliata.wav");
+    writeFile(cut, wavBytes(tone(440, 1, 22050)).left(2000));
+    chooseSound(cut);
+    EXPECT_TRUE(status().startsWith(QStringLiteral("«tagliata.wav» è incompleto")))
+        << status().toStdString();
+    const QString longOne = documents.filePath("lunga.wav");
+    writeFile(longOne, wavBytes(tone(440, 40, 22050)));
+    dialogs.answers = {false, true};
+    chooseSound(longOne);
+    EXPECT_EQ(dialogs.shown.back().kind, Kind::Question);
+    EXPECT_FALSE(model().tile(2).recording.isSet());
+    chooseSound(longOne);
+    ASSERT_TRUE(model().tile(2).recording.isSet());
+    EXPECT_EQ(readRecording(model().tile(2).recording.path)->duration(), std::chrono::seconds(5));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(tiles())->child(2)->text(QAccessible::Name),
+              QStringLiteral("cane, con immagine, con voce"));
+    EXPECT_TRUE(form->findChild<QLabel *>(QStringLiteral("Riepilogo"))
+                    ->text()
+                    .contains(QStringLiteral("· 1 senza voce ·")));
+    QTest::keyClick(field(), Qt::Key_L, Qt::ControlModifier);
+    EXPECT_EQ(audio.played.size(), 1u);
+    QTest::keyClick(field(), Qt::Key_Delete, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(model().tile(2).recording.isSet());
+    command("Annulla");
+    EXPECT_TRUE(model().tile(2).recording.isSet());
 
-    chooseSound(folder.filePath("tagliata.wav"));
-    EXPECT_EQ(status(), QStringLiteral("«tagliata.wav» è incompleto: il file è stato tagliato. "
-                                       "Copialo di nuovo e riprova."));
-    chooseSound(folder.filePath("nota.txt"));
-    ASSERT_TRUE(QTest::qWaitFor([this] { return status().contains(QStringLiteral("nota.txt")); }));
-    EXPECT_EQ(status(), QStringLiteral("«nota.txt» non è un file audio che questo computer sa "
-                                       "leggere: salvalo come file WAV e riprova."));
-    dialogs.answers = {false};
-    chooseSound(folder.filePath("lunga.wav"));
-    ASSERT_EQ(dialogs.shown.back().kind, Kind::Question);
-    EXPECT_EQ(dialogs.shown.back().text,
-              QStringLiteral("«lunga.wav» dura più di 30 secondi: per una parola ne bastano "
-                             "pochi. Tenere solo i primi 5 secondi?"));
-    EXPECT_FALSE(model().tile(0).recording.isSet());
-    EXPECT_EQ(form->document().undoStack().count(), 1); // the word alone
-
-    dialogs.answers = {true};
-    chooseSound(folder.filePath("lunga.wav"));
-    ASSERT_TRUE(model().tile(0).recording.isSet());
-    EXPECT_EQ(readRecording(model().tile(0).recording.path)->duration(), std::chrono::seconds(5));
-
-    // An OGG from another program, through the system's decoders.
-    audio.decoded = {{true, asHeard(tone(440, 1, 44100)), false}};
-    chooseSound(folder.filePath("nota.txt"));
-    EXPECT_TRUE(QTest::qWaitFor([this] { return form->document().undoStack().count() == 3; }));
-}
-
-// Saved with the list: the recordings in voce/, and the files the editor wrote for a word renamed
-// or removed go with the next save, while the teacher's own files stay.
-TEST_F(FormPreparaListaTest, SavingCarriesARenamedWordsFilesAndTakesAwayARemovedWordsOwn)
-{
-    const QDir folder(documents.path());
-    const QString list = folder.filePath("animali/animali.txt");
-    open();
-    for (const char *word : {"gatto", "topo", "cane"}) {
-        type(QString::fromLatin1(word));
-        audio.microphone = {asHeard(tone(440, 1, 48000))};
-        record();
-    }
-    dialogs.fileNames = {list};
+    dialogs.fileNames = {documents.filePath("animali/animali.txt")};
     command("Salva");
-    const QDir animali(folder.filePath("animali"));
-    for (const char *word : {"gatto", "topo", "cane"}) {
-        const WavReading saved =
-            readWavFile(animali.filePath(QStringLiteral("voce/%1.wav").arg(word)));
-        ASSERT_EQ(saved.status, WavReading::Status::Read) << word;
-        EXPECT_TRUE(saved.ours);
-        EXPECT_EQ(saved.sound.layout.sample, PcmLayout::Sample::Int16);
-        EXPECT_EQ(saved.sound.layout.channels, 1);
-        EXPECT_EQ(saved.sound.layout.sampleRate, 48000);
-    }
-    // The teacher's own recording under another name, and another list in the folder with "topo".
+    // The teacher's own recordings, one of them under a word's name, and another list with "topo".
+    const QDir animali(documents.filePath("animali"));
     writeFile(animali.filePath("voce/Gatto vecchio.wav"), wavBytes(tone(440, 1, 22050)));
+    ASSERT_TRUE(encodedTone(animali.filePath("voce/cane.wav"), 440, 22050, "wavenc"));
     writeFile(animali.filePath("topi.txt"), "topo\r\n");
-
     model().setData(model().index(0), QStringLiteral("micio"), Qt::EditRole);
-    tiles()->setCurrentIndex(model().index(2));
-    command("EliminaParola");
-    tiles()->setCurrentIndex(model().index(1));
-    command("EliminaParola");
+    for (const int row : {2, 1}) {
+        tiles()->setCurrentIndex(model().index(row));
+        command("EliminaParola");
+    }
     command("Salva");
-    EXPECT_EQ(contents(list), QByteArray("\xEF\xBB\xBFmicio\r\n"));
-    QStringList left = QDir(animali.filePath("voce")).entryList(QDir::Files);
-    EXPECT_EQ(left, (QStringList{"Gatto vecchio.wav", "micio.wav", "topo.wav"}));
-    left = QDir(animali.filePath("jpg")).entryList(QDir::Files);
-    EXPECT_EQ(left, (QStringList{"micio.jpg", "topo.jpg"}));
+    EXPECT_EQ(QDir(animali.filePath("voce")).entryList(QDir::Files),
+              (QStringList{"cane.wav", "Gatto vecchio.wav", "micio.wav"}));
+    EXPECT_EQ(QDir(animali.filePath("jpg")).entryList(QDir::Files),
+              (QStringList{"micio.jpg", "topo.jpg"}));
 
-    // Undone after the save, the word has its files again, and saving puts them back.
     for (int i = 0; i < 3; ++i)
         command("Annulla");
     ASSERT_EQ(model().words(), (QStringList{"gatto", "topo", "cane"}));
-    EXPECT_TRUE(readRecording(model().tile(2).recording.path).has_value());
     command("Salva");
-    left = QDir(animali.filePath("voce")).entryList(QDir::Files);
-    EXPECT_EQ(left, (QStringList{"cane.wav", "Gatto vecchio.wav", "gatto.wav", "topo.wav"}));
+    EXPECT_EQ(QDir(animali.filePath("voce")).entryList(QDir::Files),
+              (QStringList{"cane.wav", "Gatto vecchio.wav", "gatto.wav"}));
     EXPECT_TRUE(QImage(animali.filePath("jpg/cane.jpg")).size().isValid());
 }
 

@@ -3,33 +3,48 @@
 
 #include "platform/voice/AudioModule.h"
 #include "platform/voice/RecordingShape.h"
-#include "platform/voice/Speech.h"
 
 #include <QTimer>
-#include <deque>
+#include <optional>
 #include <vector>
 
-// Sound devices for window tests: an output that records what it is given, a microphone that
-// hears a scripted sound all at once, and a decoder that answers from a script.
-class ScriptedAudio final : public AudioModule
+// Sound devices for tests: an output that records what it is given, a microphone that hears a
+// scripted sound all at once, and no decoder of any file but WAV.
+class ScriptedAudio final : public AudioModule, public SoundOutput
 {
 public:
-    class Output final : public SoundOutput
+    std::vector<QString> said;
+    std::vector<Speech> played;
+    // What the microphone hears next; none: there is no microphone.
+    std::optional<PcmSound> microphone;
+
+    void say(const QString &text) override { said.push_back(text); }
+    bool play(const Speech &sound) override
     {
-    public:
-        std::vector<QString> said;
-        std::vector<Speech> played;
+        played.push_back(sound);
+        return true;
+    }
+    void stop() override {}
+    bool isPlaying() const override { return false; }
 
-        void say(const QString &text) override { said.push_back(text); }
-        bool play(const Speech &sound) override
-        {
-            played.push_back(sound);
-            return true;
-        }
-        void stop() override {}
-        bool isPlaying() const override { return false; }
-    };
+    SoundOutput &output() override { return *this; }
+    std::unique_ptr<Microphone> defaultMicrophone() override
+    {
+        std::unique_ptr<Microphone> heard;
+        if (microphone)
+            heard = std::make_unique<Heard>(*microphone);
+        microphone.reset();
+        return heard;
+    }
+    void decodeFile(const QString &, std::chrono::milliseconds,
+                    std::function<void(const DecodedFile &)> done) override
+    {
+        // Later, as the system's decoders answer.
+        QTimer::singleShot(0, [done] { done({}); });
+    }
 
+private:
+    // Hears the whole recording time at once: the recording stops by itself at the first look.
     class Heard final : public Microphone
     {
     public:
@@ -37,47 +52,9 @@ public:
         bool start() override { return true; }
         PcmSound stop() override { return sound_; }
         double peakLevel() override { return 0.5; }
-        // The whole time at once: the recording stops by itself at the first look.
         std::chrono::milliseconds heard() const override { return kRecordingTime; }
 
     private:
         PcmSound sound_;
     };
-
-    Output out;
-    // What the microphone hears, once each; none: there is no microphone.
-    std::deque<PcmSound> microphone;
-    // What the decoder makes of each file; when it runs out, the file cannot be decoded.
-    std::deque<DecodedFile> decoded;
-
-    SoundOutput &output() override { return out; }
-    std::unique_ptr<Microphone> defaultMicrophone() override
-    {
-        if (microphone.empty())
-            return nullptr;
-        auto heard = std::make_unique<Heard>(microphone.front());
-        microphone.pop_front();
-        return heard;
-    }
-    void decodeFile(const QString &, std::chrono::milliseconds,
-                    std::function<void(const DecodedFile &)> done) override
-    {
-        DecodedFile file;
-        if (!decoded.empty()) {
-            file = decoded.front();
-            decoded.pop_front();
-        }
-        // Later, as the system's decoders answer.
-        QTimer::singleShot(0, [done, file] { done(file); });
-    }
 };
-
-// `sound` as bytes of 16-bit samples, as a microphone gives them.
-inline PcmSound asHeard(const Speech &sound)
-{
-    PcmSound heard;
-    heard.layout = {PcmLayout::Sample::Int16, 1, sound.sampleRate};
-    heard.bytes = QByteArray(reinterpret_cast<const char *>(sound.samples.data()),
-                             qsizetype(sound.samples.size() * sizeof(qint16)));
-    return heard;
-}

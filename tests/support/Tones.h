@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/voice/RecordingShape.h"
 #include "platform/voice/Speech.h"
+#include "platform/voice/WavFile.h"
 
+#include <QProcess>
 #include <QtGlobal>
 #include <algorithm>
 #include <cmath>
@@ -21,24 +24,38 @@ inline Speech tone(double frequency, double seconds, int sampleRate, double ampl
     return sound;
 }
 
-// The share of the energy of `samples[begin, end)` that lies at `frequency`, by a Goertzel
-// filter: near 1 for a pure tone of that frequency, near 0 for speech or another tone.
-inline double toneShare(const Speech &sound, double frequency, std::size_t begin = 0,
-                        std::size_t end = std::size_t(-1))
+// `samples` of a tone at half of full scale, written to `path` by GStreamer's own encoders, as
+// other programs write sound files: `encoder` goes from the raw samples to the file, in
+// gst-launch-1.0's words ("audio/x-raw,format=S24LE,rate=48000 ! wavenc", "vorbisenc ! oggmux").
+inline bool encodedTone(const QString &path, double frequency, int samples, const QString &encoder)
 {
-    end = std::min(end, sound.samples.size());
-    if (end <= begin)
-        return 0;
+    return QProcess::execute(
+               QStringLiteral("gst-launch-1.0"),
+               QProcess::splitCommand(
+                   QStringLiteral(
+                       "-q audiotestsrc freq=%1 volume=0.5 num-buffers=1 "
+                       "samplesperbuffer=%2 ! audioconvert ! %3 ! filesink location=\"%4\"")
+                       .arg(frequency)
+                       .arg(samples)
+                       .arg(encoder, path))) == 0;
+}
+
+// The share of the energy of `sound` that lies at `frequency`, the silence around it left out, by
+// a Goertzel filter: near 1 for a pure tone of that frequency, near 0 for speech or another tone.
+inline double toneShare(const Speech &sound, double frequency)
+{
+    const auto loud = [](qint16 sample) { return std::abs(int(sample)) > 1000; };
+    const auto begin = std::find_if(sound.samples.begin(), sound.samples.end(), loud);
+    const auto end = std::find_if(sound.samples.rbegin(), sound.samples.rend(), loud).base();
     const double coefficient = 2 * std::cos(2 * std::numbers::pi * frequency / sound.sampleRate);
     double previous = 0;
     double beforeThat = 0;
     double energy = 0;
-    for (std::size_t i = begin; i < end; ++i) {
-        const double sample = sound.samples[i];
-        const double next = sample + coefficient * previous - beforeThat;
+    for (auto at = begin; at < end; ++at) {
+        const double next = *at + coefficient * previous - beforeThat;
         beforeThat = previous;
         previous = next;
-        energy += sample * sample;
+        energy += double(*at) * *at;
     }
     const double power =
         previous * previous + beforeThat * beforeThat - coefficient * previous * beforeThat;
@@ -52,4 +69,17 @@ inline double peakOf(const Speech &sound)
     for (const qint16 sample : sound.samples)
         peak = std::max(peak, std::abs(int(sample)));
     return peak / 32767.0;
+}
+
+// The recording at `path` if it is one of this program's as the list keeps it: its own WAV,
+// 16-bit mono at a kept rate.
+inline std::optional<Speech> keptRecording(const QString &path)
+{
+    const WavReading saved = readWavFile(path);
+    const PcmLayout &layout = saved.sound.layout;
+    if (saved.status != WavReading::Status::Read || !saved.ours ||
+        layout.sample != PcmLayout::Sample::Int16 || layout.channels != 1 ||
+        layout.sampleRate != std::clamp(layout.sampleRate, kLowestKeptRate, kHighestKeptRate))
+        return std::nullopt;
+    return monoFrom(saved.sound.bytes, layout);
 }

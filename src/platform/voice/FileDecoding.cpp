@@ -41,9 +41,7 @@ private:
         if (file_.sound.bytes.isEmpty())
             file_.sound.layout = *layout;
         // A decoder that changes its layout midway gives a sound this cannot follow.
-        if (layout->sample != file_.sound.layout.sample ||
-            layout->channels != file_.sound.layout.channels ||
-            layout->sampleRate != file_.sound.layout.sampleRate)
+        if (*layout != file_.sound.layout)
             return;
         file_.sound.bytes.append(buffer.constData<char>(), buffer.byteCount());
         const qint64 wanted = atMost_.count() * layout->sampleRate / 1000 * layout->bytesPerFrame();

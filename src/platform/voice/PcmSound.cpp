@@ -56,9 +56,10 @@ double sampleAt(const uchar *at, PcmLayout::Sample sample)
     return 0;
 }
 
-qint16 toInt16(double value)
+// A sample at the scale of 16 bits, clipped to them.
+qint16 clippedToInt16(double value)
 {
-    return qint16(std::lround(std::clamp(value * 32768.0, -32768.0, 32767.0)));
+    return qint16(std::lround(std::clamp(value, -32768.0, 32767.0)));
 }
 
 double sinc(double x)
@@ -94,7 +95,7 @@ Speech monoFrom(QByteArrayView bytes, const PcmLayout &layout)
         double sum = 0;
         for (int channel = 0; channel < layout.channels; ++channel, at += step)
             sum += sampleAt(at, layout.sample);
-        sound.samples.push_back(toInt16(sum / layout.channels));
+        sound.samples.push_back(clippedToInt16(sum / layout.channels * 32768.0));
     }
     return sound;
 }
@@ -129,8 +130,7 @@ Speech resampled(const Speech &sound, int sampleRate)
         }
         // Normalised by the weights taken, so that the ends, where the filter is cut, keep their
         // level.
-        out.samples.push_back(
-            weights > 0 ? qint16(std::lround(std::clamp(sum / weights, -32768.0, 32767.0))) : 0);
+        out.samples.push_back(weights > 0 ? clippedToInt16(sum / weights) : 0);
     }
     return out;
 }

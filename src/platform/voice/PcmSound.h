@@ -26,6 +26,7 @@ struct PcmLayout
 
     int bytesPerFrame() const;
     bool isValid() const;
+    bool operator==(const PcmLayout &) const = default;
 };
 
 // A sound as it came, before it is made into a word's recording.

@@ -2,6 +2,7 @@
 #include "SoundMicrophone.h"
 
 #include "AudioFormats.h"
+#include "RecordingShape.h"
 #include "SpeechPlayer.h"
 
 #include <QAudioSource>
@@ -19,7 +20,7 @@ SoundMicrophone::SoundMicrophone(const QAudioDevice &device) : device_(device)
     QAudioFormat mono;
     mono.setSampleFormat(QAudioFormat::Int16);
     mono.setChannelCount(1);
-    mono.setSampleRate(std::max(device.preferredFormat().sampleRate(), 22050));
+    mono.setSampleRate(std::max(device.preferredFormat().sampleRate(), kLowestKeptRate));
     format_ = device.isFormatSupported(mono) ? mono : device.preferredFormat();
     layout_ = layoutOf(format_).value_or(PcmLayout{});
 }
@@ -87,8 +88,8 @@ double SoundMicrophone::peakLevel()
     if (frame <= 0)
         return 0;
     const qsizetype end = heard_.size() - heard_.size() % frame;
-    const Speech recent = monoFrom(QByteArrayView(heard_).sliced(levelFrom_, end - levelFrom_),
-                                   {layout_.sample, layout_.channels, layout_.sampleRate});
+    const Speech recent =
+        monoFrom(QByteArrayView(heard_).sliced(levelFrom_, end - levelFrom_), layout_);
     levelFrom_ = end;
     int peak = 0;
     for (const qint16 sample : recent.samples)

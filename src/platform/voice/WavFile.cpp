@@ -83,21 +83,32 @@ void append32(QByteArray &bytes, quint32 value)
 
 } // namespace
 
-WavReading readWav(const QByteArray &bytes, std::optional<std::chrono::milliseconds> atMost)
+WavReading readWav(QByteArrayView bytes, std::optional<std::chrono::milliseconds> atMost)
 {
     WavReading reading;
-    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
+    if (bytes.size() < 12 || !bytes.startsWith("RIFF") || bytes.sliced(8, 4) != "WAVE")
         return reading;
+    using Status = WavReading::Status;
+    const auto endedAs = [&reading](Status status) {
+        reading.status = status;
+        return reading;
+    };
     std::optional<PcmLayout> layout;
     bool knownCoding = false;
-    qsizetype at = 12;
-    while (at + 8 <= bytes.size()) {
-        const QByteArrayView id(bytes.constData() + at, 4);
-        const quint32 declared = u32(bytes.constData() + at + 4);
+    for (qsizetype at = 12; at + 8 <= bytes.size();) {
+        const QByteArrayView id(bytes.data() + at, 4);
+        const quint32 declared = u32(bytes.data() + at + 4);
         const qsizetype body = at + 8;
         const qsizetype left = bytes.size() - body;
-        if (id == "fmt " && declared >= 16 && left >= 16) {
-            const char *format = bytes.constData() + body;
+        // Writers that stream leave the size of the sound open.
+        const qsizetype size = id == "data" && declared == 0xFFFFFFFF ? left : qsizetype(declared);
+        // Past the sound only the INFO list matters.
+        const bool beforeSound = reading.status != Status::Read;
+        if (id == "LIST") {
+            // The INFO list may come before the sound or after it.
+            reading.ours = reading.ours || listNamesUs(bytes.sliced(body, std::min(left, size)));
+        } else if (beforeSound && id == "fmt " && declared >= 16 && left >= 16) {
+            const char *format = bytes.data() + body;
             quint16 coding = u16(format);
             const quint16 bits = u16(format + 14);
             // The extensible header names its coding in the first two bytes of a GUID.
@@ -105,66 +116,32 @@ WavReading readWav(const QByteArray &bytes, std::optional<std::chrono::milliseco
                 coding = u16(format + 24);
             knownCoding = true;
             const std::optional<PcmLayout::Sample> sample = sampleOf(coding, bits);
-            if (!sample) {
-                reading.status = WavReading::Status::Unsupported;
-                return reading;
-            }
-            layout = PcmLayout{*sample, u16(format + 2), int(u32(format + 4))};
-            if (!layout->isValid()) {
-                reading.status = WavReading::Status::Unsupported;
-                return reading;
-            }
-        } else if (id == "LIST") {
-            reading.ours =
-                reading.ours || listNamesUs(QByteArrayView(bytes).sliced(
-                                    body, std::min<qsizetype>(left, qsizetype(declared))));
-        } else if (id == "data") {
-            if (!layout) {
-                reading.status =
-                    knownCoding ? WavReading::Status::Unsupported : WavReading::Status::NotWav;
-                return reading;
-            }
-            // Writers that stream leave the size open.
-            const bool open = declared == 0xFFFFFFFF;
-            if (!open && qint64(declared) > left) {
-                reading.status = WavReading::Status::Truncated;
-                return reading;
-            }
+            if (sample)
+                layout = PcmLayout{*sample, u16(format + 2), int(u32(format + 4))};
+            if (!sample || !layout->isValid())
+                return endedAs(Status::Unsupported);
+        } else if (beforeSound && id == "data") {
+            if (!layout)
+                return endedAs(knownCoding ? Status::Unsupported : Status::NotWav);
+            if (size > left)
+                return endedAs(Status::Truncated);
             const qsizetype frame = layout->bytesPerFrame();
-            const qsizetype size = open ? left : qsizetype(declared);
             const qint64 frames = size / frame;
             reading.length = std::chrono::milliseconds(frames * 1000 / layout->sampleRate);
-            if (frames == 0) {
-                reading.status = WavReading::Status::Empty;
-                return reading;
-            }
+            if (frames == 0)
+                return endedAs(Status::Empty);
             qint64 kept = frames;
             if (atMost)
                 kept = std::min<qint64>(frames, atMost->count() * layout->sampleRate / 1000);
-            reading.sound = {bytes.mid(body, kept * frame), *layout};
-            reading.status = WavReading::Status::Read;
-            // The INFO list may follow the sound.
-            const qsizetype next = body + size + (size & 1);
-            for (qsizetype after = next; after + 8 <= bytes.size();) {
-                const quint32 length = u32(bytes.constData() + after + 4);
-                const qsizetype avail = bytes.size() - after - 8;
-                if (QByteArrayView(bytes.constData() + after, 4) == "LIST")
-                    reading.ours = reading.ours ||
-                                   listNamesUs(QByteArrayView(bytes).sliced(
-                                       after + 8, std::min<qsizetype>(avail, qsizetype(length))));
-                if (qint64(length) > avail)
-                    break;
-                after += 8 + qsizetype(length) + (length & 1);
-            }
-            return reading;
+            reading.sound = {bytes.sliced(body, kept * frame).toByteArray(), *layout};
+            reading.status = Status::Read;
         }
-        if (qint64(declared) > left)
+        if (size > left)
             break;
-        at = body + qsizetype(declared) + (declared & 1);
+        at = body + size + (size & 1);
     }
-    // The header, and no sound after it.
-    reading.status = WavReading::Status::Truncated;
-    return reading;
+    // Else the header, and no sound after it.
+    return reading.status == Status::Read ? reading : endedAs(Status::Truncated);
 }
 
 WavReading readWavFile(const QString &path, std::optional<std::chrono::milliseconds> atMost)
@@ -172,6 +149,9 @@ WavReading readWavFile(const QString &path, std::optional<std::chrono::milliseco
     QFile file(path);
     if (file.size() > kLargestFile || !file.open(QIODevice::ReadOnly))
         return {};
+    // Mapped, so that of a long file only its header and the sound kept are read from the disk.
+    if (const uchar *mapped = file.map(0, file.size()))
+        return readWav(QByteArrayView(mapped, file.size()), atMost);
     return readWav(file.readAll(), atMost);
 }
 

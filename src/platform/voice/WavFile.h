@@ -4,6 +4,7 @@
 #include "PcmSound.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <chrono>
 #include <optional>
 
@@ -30,7 +31,7 @@ struct WavReading
 // Reads the WAV file in `bytes`: PCM of 8, 16, 24 or 32 bits, or floating point of 32 or 64,
 // plain or in the extensible header, any number of channels and any rate. When `atMost` is
 // given only the sound's first `atMost` is kept.
-WavReading readWav(const QByteArray &bytes,
+WavReading readWav(QByteArrayView bytes,
                    std::optional<std::chrono::milliseconds> atMost = std::nullopt);
 // Reads the WAV file at `path`, refusing more than a few minutes of sound: NotWav when the file
 // cannot be read at all.

@@ -150,8 +150,10 @@ def turned_face(card):
 
 
 def click(x, y):
+    """When the click was asked for: what comes after it includes xdotool's own start."""
+    asked = time.monotonic()
     subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "1"], check=True)
-    return time.monotonic()
+    return asked
 
 
 def tone_share(samples, frequency):
@@ -195,7 +197,7 @@ def main():
     words = int(sys.argv[4]) if len(sys.argv) > 4 else 1
     recording = Recording(source)
     try:
-        wait_for("nothing comes from " + source, lambda: recording.arrivals)
+        wait_for("nothing comes from " + source, lambda: len(recording.arrivals) > 0)
         card = wait_for("no card of the Memory window on the screen", first_card)
         for word in range(1, words + 1):
             if word > 1:

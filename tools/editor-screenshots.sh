@@ -11,6 +11,7 @@
 # Usage: tools/editor-screenshots.sh [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/x-windows.sh
 build=${1:-build}
 
 tools/install-missing.sh imagemagick xvfb xauth xdotool
@@ -26,7 +27,7 @@ if [ "${IN_XVFB:-}" = 1 ]; then
   (cd "$build" && exec ./zibaldo --senza-voce) &
   pid=$!
   trap 'kill "$pid" 2>/dev/null; tests/audio/sound-server.sh stop "$sound"' EXIT
-  timeout 20 xdotool search --sync --onlyvisible --class zibaldo >/dev/null
+  first_window_within 20 --class zibaldo >/dev/null
   sleep 1
   xdotool mousemove 640 700 click 1 # the title window
   sleep 1
@@ -63,7 +64,7 @@ if [ "${IN_XVFB:-}" = 1 ]; then
   printf 'Elenco parole classe 2ª B – gli animali della fattoria\r\nzaino\r\nquaderno\r\ngomma\r\nrighello\r\nastuccio\r\npenna\r\ndiario\r\ncolla\r\nlavagna\r\nforbici\r\nbanco\r\ngessetto\r\n' >"$list"
   (cd "$build" && exec ./zibaldo --senza-voce) &
   pid=$!
-  timeout 20 xdotool search --sync --onlyvisible --class zibaldo >/dev/null
+  first_window_within 20 --class zibaldo >/dev/null
   sleep 1
   xdotool mousemove 640 700 click 1 # the title window
   sleep 1

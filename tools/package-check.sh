@@ -14,6 +14,7 @@ set -euo pipefail
 if [ "${1:-}" = --in-xvfb ]; then
   program=$2 expected=$3 class=$4
   pictures=$(realpath "$(dirname "$0")/title-pictures.sh")
+  . "$(dirname "$0")/x-windows.sh"
   XDG_RUNTIME_DIR=$(mktemp -d)
   export XDG_RUNTIME_DIR
   shot=$XDG_RUNTIME_DIR/screen.png
@@ -21,7 +22,7 @@ if [ "${1:-}" = --in-xvfb ]; then
   "$program" &
   pid=$!
   trap 'kill "$pid" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-  window=$(timeout 20 xdotool search --sync --onlyvisible --class "$class" | head -n 1) || {
+  window=$(first_window_within 20 --class "$class") || {
     echo "no window of class $class appeared"; exit 1; }
   geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ {print $2}')
   [ "$geometry" = 1024x768 ] || { echo "the title window is $geometry, not the screen"; exit 1; }

@@ -7,6 +7,7 @@
 # Usage: tools/screenshots.sh [build folder]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/x-windows.sh
 build=${1:-build}
 
 tools/install-missing.sh imagemagick xvfb xauth xdotool
@@ -21,7 +22,7 @@ class_shot() {
   printf '[%s]\nlettere=%s\nlivello=%s\n' "$1" "$3" "$4" >"$config/zibaldo/zibaldo.conf"
   (cd "$build" && XDG_CONFIG_HOME=$config exec ./zibaldo --senza-voce) &
   local pid=$!
-  timeout 20 xdotool search --sync --onlyvisible --class zibaldo >/dev/null
+  first_window_within 20 --class zibaldo >/dev/null
   sleep 1
   xdotool mousemove 640 700 click 1
   sleep 1
@@ -57,7 +58,7 @@ if [ "${IN_XVFB:-}" = 1 ]; then
   (cd "$build" && exec ./zibaldo) &
   pid=$!
   trap 'kill "$pid" 2>/dev/null' EXIT
-  timeout 20 xdotool search --sync --onlyvisible --class zibaldo >/dev/null
+  first_window_within 20 --class zibaldo >/dev/null
   shot title
   xdotool mousemove 640 700 click 1 # anywhere on the title window
   shot menu
@@ -65,7 +66,7 @@ if [ "${IN_XVFB:-}" = 1 ]; then
   shot wordsearch
   xdotool mousemove 20 10 click 1 # Esci, in the menu bar
   sleep 1
-  box=$(xdotool search --onlyvisible --class zibaldo | tail -n 1)
+  box=$(visible_windows --class zibaldo | tail -n 1)
   xdotool windowfocus --sync "$box" key Return # Yes, back to the menu
   sleep 1
   xdotool mousemove 640 180 click 1 # Memory
@@ -75,7 +76,7 @@ if [ "${IN_XVFB:-}" = 1 ]; then
   sleep 1.5
   xdotool mousemove 20 10 click 1 # Esci
   sleep 1
-  box=$(xdotool search --onlyvisible --class zibaldo | tail -n 1)
+  box=$(visible_windows --class zibaldo | tail -n 1)
   xdotool windowfocus --sync "$box" key Return
   sleep 1
   xdotool mousemove 640 269 click 1 # Componi la parola

@@ -12,6 +12,7 @@
 # Usage: tools/windows/check.sh Zibaldo-<version>-setup.exe [SCREENSHOT_FOLDER]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../x-windows.sh"
 width=1280 height=800
 # The pitch of the teacher's recordings the check puts in; speech has next to none of its share.
 tone=440
@@ -35,15 +36,14 @@ if [ "${1:-}" = --in-xvfb ]; then
   # The window named exactly $1, once it shows.
   window() {
     local id
-    id=$(timeout "${2:-30}" xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1) ||
-      fail "no window \"$1\" appeared"
+    id=$(first_window_within "${2:-30}" --name "^$1\$") || fail "no window \"$1\" appeared"
     # Under wine a window takes clicks a moment after it shows.
     sleep 3
     echo "$id"
   }
   gone() {
     for _ in $(seq 100); do
-      xdotool search --onlyvisible --name "^$1\$" >/dev/null || return 0
+      visible_windows --name "^$1\$" >/dev/null || return 0
       sleep 0.1
     done
     fail "the window \"$1\" did not close"
@@ -206,7 +206,7 @@ WAVES
   to_menu
   to_memory
   hear "$tone" silence
-  ! xdotool search --onlyvisible --name '^Zibaldo$' >/dev/null || fail "a message box showed"
+  ! visible_windows --name '^Zibaldo$' >/dev/null || fail "a message box showed"
   leave "Zibaldo – Memory"
   end
   echo "program: silent, no message, ended when asked"
